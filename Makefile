@@ -1,0 +1,32 @@
+# Front door of the build: `make test` runs every test tier, `make demo` shows the program at work under Wine.
+NATIVE := build/native
+WIN32 := build/win32
+JOBS ?= $(shell nproc)
+
+.PHONY: test packages native win32 test-native test-win32 clean
+
+test: test-native test-win32
+
+packages:
+	@tools/install-packages.sh
+
+$(NATIVE)/build.ninja: | packages
+	cmake -S . -B $(NATIVE) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMARQUILL_SANITIZE=ON
+
+$(WIN32)/build.ninja: | packages
+	cmake -S . -B $(WIN32) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
+
+native: packages $(NATIVE)/build.ninja
+	cmake --build $(NATIVE) -j $(JOBS)
+
+win32: packages $(WIN32)/build.ninja
+	cmake --build $(WIN32) -j $(JOBS)
+
+test-native: native
+	cd $(NATIVE) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+test-win32: win32
+	cmake/wine-session.sh $(CURDIR)/$(WIN32)/wineprefix ctest --test-dir $(WIN32) --output-on-failure
+
+clean:
+	rm -rf build

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace marquill {
+
+// Conversion between the program's wide text and the system's ANSI code page.
+class AnsiCodec {
+public:
+    AnsiCodec() = default;
+    AnsiCodec(const AnsiCodec&) = delete;
+    AnsiCodec& operator=(const AnsiCodec&) = delete;
+    virtual ~AnsiCodec() = default;
+
+    // Characters the code page cannot represent become its default character.
+    virtual std::string toAnsi(std::wstring_view text) const = 0;
+    virtual std::wstring fromAnsi(std::string_view bytes) const = 0;
+};
+
+}  // namespace marquill

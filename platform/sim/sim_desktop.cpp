@@ -1,0 +1,317 @@
+#include "platform/sim/sim_desktop.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+
+namespace marquill::sim {
+namespace {
+
+bool sameClass(const std::string& a, const char* b) {
+    const std::size_t length = std::strlen(b);
+    if (a.size() != length) {
+        return false;
+    }
+    for (std::size_t i = 0; i < length; ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string number(std::int64_t value) {
+    return std::to_string(value);
+}
+
+std::string replyText(const std::optional<std::int32_t>& reply) {
+    return reply ? number(*reply) : "no answer";
+}
+
+const std::uint32_t kNotifyIconAdd = 0;
+const std::uint32_t kNotifyIconDelete = 2;
+
+std::uint32_t readUint32(const TrayRecordBytes& record, std::size_t offset) {
+    return static_cast<std::uint32_t>(record[offset]) | static_cast<std::uint32_t>(record[offset + 1]) << 8 |
+           static_cast<std::uint32_t>(record[offset + 2]) << 16 | static_cast<std::uint32_t>(record[offset + 3]) << 24;
+}
+
+}  // namespace
+
+SimDesktop::SimDesktop(const AnsiCodec& codec) : codec_(codec) {}
+
+WindowHandle SimDesktop::createWindow(const std::string& className, const std::wstring& title, WindowHandle parent) {
+    const WindowHandle handle = nextHandle_++;
+    Window window;
+    window.className = className;
+    window.title = title;
+    window.parent = parent;
+    windows_[handle] = std::move(window);
+    if (parent == 0) {
+        topLevel_.insert(topLevel_.begin(), handle);
+    } else {
+        find(parent)->children.push_back(handle);
+    }
+    return handle;
+}
+
+void SimDesktop::destroyWindow(WindowHandle window) {
+    Window* found = find(window);
+    if (!found) {
+        return;
+    }
+    const std::vector<WindowHandle> children = found->children;
+    for (WindowHandle child : children) {
+        destroyWindow(child);
+    }
+    std::vector<WindowHandle>& siblings = siblingsOf(window);
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), window), siblings.end());
+    windows_.erase(window);
+    if (foreground_ == window) {
+        foreground_ = 0;
+    }
+}
+
+bool SimDesktop::exists(WindowHandle window) const {
+    return find(window) != nullptr;
+}
+
+void SimDesktop::setTitle(WindowHandle window, const std::wstring& title) {
+    find(window)->title = title;
+}
+
+void SimDesktop::setHandler(WindowHandle window, MessageHandler handler) {
+    find(window)->handler = std::move(handler);
+}
+
+void SimDesktop::setHung(WindowHandle window, bool hung) {
+    find(window)->hung = hung;
+}
+
+void SimDesktop::setRejectsPosts(WindowHandle window, bool rejects) {
+    find(window)->rejectsPosts = rejects;
+}
+
+int SimDesktop::lastShowCommand(WindowHandle window) const {
+    const Window* found = find(window);
+    return found ? found->lastShowCommand : -1;
+}
+
+bool SimDesktop::trayIconShown(WindowHandle owner, std::uint32_t id) const {
+    return trayIcons_.count({owner, id}) != 0;
+}
+
+WindowHandle SimDesktop::findWindow(const char* className) {
+    WindowHandle result = 0;
+    for (WindowHandle candidate : topLevel_) {
+        if (sameClass(windows_.at(candidate).className, className)) {
+            result = candidate;
+            break;
+        }
+    }
+    record("FindWindowA(\"" + std::string(className) + "\") = " + number(result));
+    return result;
+}
+
+WindowHandle SimDesktop::findChildWindow(WindowHandle parent, WindowHandle after, const char* className) {
+    WindowHandle result = 0;
+    if (const Window* owner = find(parent)) {
+        const std::vector<WindowHandle>& children = owner->children;
+        auto it = children.begin();
+        if (after != 0) {
+            it = std::find(children.begin(), children.end(), after);
+            if (it != children.end()) {
+                ++it;
+            }
+        }
+        for (; it != children.end(); ++it) {
+            if (sameClass(windows_.at(*it).className, className)) {
+                result = *it;
+                break;
+            }
+        }
+    }
+    record("FindWindowExA(" + number(parent) + ", " + number(after) + ", \"" + className + "\") = " + number(result));
+    return result;
+}
+
+std::optional<std::int32_t> SimDesktop::sendMessageTimeout(WindowHandle window,
+                                                           std::uint32_t message,
+                                                           std::uint32_t wParam,
+                                                           std::int32_t lParam,
+                                                           std::uint32_t timeoutMs) {
+    SimMessage sent{message, wParam, lParam, {}, false};
+    const std::optional<std::int32_t> reply = deliverSent(window, sent);
+    record("SendMessageTimeoutA(" + number(window) + ", " + number(message) + ", " + number(wParam) + ", " +
+           number(lParam) + ", " + number(timeoutMs) + ") = " + replyText(reply));
+    return reply;
+}
+
+std::optional<std::int32_t> SimDesktop::sendTextMessageTimeout(WindowHandle window,
+                                                               std::uint32_t message,
+                                                               std::uint32_t wParam,
+                                                               const std::wstring& text,
+                                                               std::uint32_t timeoutMs) {
+    SimMessage sent{message, wParam, 0, codec_.fromAnsi(codec_.toAnsi(text)), false};
+    const std::optional<std::int32_t> reply = deliverSent(window, sent);
+    record("SendMessageTimeoutA(" + number(window) + ", " + number(message) + ", " + number(wParam) + ", " +
+           quoted(text) + ", " + number(timeoutMs) + ") = " + replyText(reply));
+    return reply;
+}
+
+std::int32_t SimDesktop::postMessage(WindowHandle window,
+                                     std::uint32_t message,
+                                     std::uint32_t wParam,
+                                     std::int32_t lParam) {
+    std::int32_t result = 0;
+    if (window == 0) {
+        result = 1;
+    } else if (Window* target = find(window); target && !target->rejectsPosts) {
+        result = 1;
+        if (target->handler) {
+            target->handler(SimMessage{message, wParam, lParam, {}, true});
+        }
+    }
+    record("PostMessageA(" + number(window) + ", " + number(message) + ", " + number(wParam) + ", " + number(lParam) +
+           ") = " + number(result));
+    return result;
+}
+
+std::wstring SimDesktop::getWindowText(WindowHandle window, int maxBytes) {
+    std::wstring result;
+    if (const Window* found = find(window); found && maxBytes > 0) {
+        std::string bytes = codec_.toAnsi(found->title);
+        if (bytes.size() > static_cast<std::size_t>(maxBytes - 1)) {
+            bytes.resize(static_cast<std::size_t>(maxBytes - 1));
+        }
+        result = codec_.fromAnsi(bytes);
+    }
+    record("GetWindowTextA(" + number(window) + ", " + number(maxBytes) + ") = " + quoted(result));
+    return result;
+}
+
+bool SimDesktop::showWindow(WindowHandle window, int showCommand) {
+    Window* found = find(window);
+    if (found) {
+        found->lastShowCommand = showCommand;
+    }
+    record("ShowWindow(" + number(window) + ", " + number(showCommand) + ")");
+    return found != nullptr;
+}
+
+bool SimDesktop::setForegroundWindow(WindowHandle window) {
+    const bool found = exists(window);
+    if (found) {
+        foreground_ = window;
+    }
+    record("SetForegroundWindow(" + number(window) + ")");
+    return found;
+}
+
+bool SimDesktop::bringWindowToTop(WindowHandle window) {
+    const bool found = exists(window);
+    if (found) {
+        std::vector<WindowHandle>& siblings = siblingsOf(window);
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), window), siblings.end());
+        siblings.insert(siblings.begin(), window);
+    }
+    record("BringWindowToTop(" + number(window) + ")");
+    return found;
+}
+
+std::int32_t SimDesktop::getWindowLong(WindowHandle window, int index) {
+    std::int32_t value = 0;
+    if (const Window* found = find(window)) {
+        auto it = found->longs.find(index);
+        value = it == found->longs.end() ? 0 : it->second;
+    }
+    record("GetWindowLongA(" + number(window) + ", " + number(index) + ") = " + number(value));
+    return value;
+}
+
+std::int32_t SimDesktop::setWindowLong(WindowHandle window, int index, std::int32_t value) {
+    std::int32_t previous = 0;
+    if (Window* found = find(window)) {
+        previous = found->longs[index];
+        found->longs[index] = value;
+    }
+    record("SetWindowLongA(" + number(window) + ", " + number(index) + ", " + number(value) + ") = " +
+           number(previous));
+    return previous;
+}
+
+bool SimDesktop::setWindowPos(WindowHandle window,
+                              WindowHandle insertAfter,
+                              int x,
+                              int y,
+                              int cx,
+                              int cy,
+                              std::uint32_t flags) {
+    record("SetWindowPos(" + number(window) + ", " + number(insertAfter) + ", " + number(x) + ", " + number(y) +
+           ", " + number(cx) + ", " + number(cy) + ", " + number(flags) + ")");
+    return exists(window);
+}
+
+bool SimDesktop::notifyIcon(std::uint32_t operation, const TrayRecordBytes& record) {
+    const std::pair<WindowHandle, std::uint32_t> icon{readUint32(record, 4), readUint32(record, 8)};
+    bool result = false;
+    if (operation == kNotifyIconAdd) {
+        result = exists(icon.first) && trayIcons_.insert(icon).second;
+    } else if (operation == kNotifyIconDelete) {
+        result = trayIcons_.erase(icon) != 0;
+    }
+    this->record("Shell_NotifyIconA(" + number(operation) + ", " + number(icon.first) + ", " + number(icon.second) +
+                 ") = " + number(result));
+    return result;
+}
+
+SimDesktop::Window* SimDesktop::find(WindowHandle window) {
+    auto it = windows_.find(window);
+    return it == windows_.end() ? nullptr : &it->second;
+}
+
+const SimDesktop::Window* SimDesktop::find(WindowHandle window) const {
+    auto it = windows_.find(window);
+    return it == windows_.end() ? nullptr : &it->second;
+}
+
+std::vector<WindowHandle>& SimDesktop::siblingsOf(WindowHandle window) {
+    const WindowHandle parent = windows_.at(window).parent;
+    return parent == 0 ? topLevel_ : windows_.at(parent).children;
+}
+
+std::optional<std::int32_t> SimDesktop::deliverSent(WindowHandle window, const SimMessage& message) {
+    Window* target = find(window);
+    if (!target || target->hung) {
+        return std::nullopt;
+    }
+    return target->handler ? target->handler(message) : 0;
+}
+
+std::string SimDesktop::quoted(const std::wstring& text) const {
+    std::string out = "\"";
+    for (unsigned char byte : codec_.toAnsi(text)) {
+        if (byte == '"' || byte == '\\') {
+            out += '\\';
+            out += static_cast<char>(byte);
+        } else if (byte == '\r') {
+            out += "\\r";
+        } else if (byte == '\n') {
+            out += "\\n";
+        } else if (byte < 0x20 || byte >= 0x7F) {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            out += escaped;
+        } else {
+            out += static_cast<char>(byte);
+        }
+    }
+    return out + "\"";
+}
+
+void SimDesktop::record(std::string call) {
+    calls_.push_back(std::move(call));
+}
+
+}  // namespace marquill::sim

@@ -1,0 +1,113 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/ansi_codec.h"
+#include "platform/window_services.h"
+
+namespace marquill::sim {
+
+// A message as a sim window's handler sees it. `text` carries the string of a text message (WM_SETTEXT).
+struct SimMessage {
+    std::uint32_t message = 0;
+    std::uint32_t wParam = 0;
+    std::int32_t lParam = 0;
+    std::wstring text;
+    bool posted = false;
+};
+
+using MessageHandler = std::function<std::int32_t(const SimMessage&)>;
+
+// An in-memory desktop of top-level and child windows for unit tests. It answers the window services as Windows
+// does: class names match without regard to case, new top-level windows go on top, new children below their
+// older siblings, FindWindowEx walks children topmost first without wrapping around, and titles are read back
+// through the ANSI code page, cut to the caller's buffer. Every call is recorded, in order, in `calls()`.
+//
+// Not simulated: threads and real blocking (a hung window makes a bounded send time out at once and is recorded
+// as such), message queues (a posted message reaches its handler at once), window geometry and painting.
+class SimDesktop final : public WindowServices {
+public:
+    explicit SimDesktop(const AnsiCodec& codec);
+
+    WindowHandle createWindow(const std::string& className, const std::wstring& title = L"", WindowHandle parent = 0);
+    void destroyWindow(WindowHandle window);
+    bool exists(WindowHandle window) const;
+
+    void setTitle(WindowHandle window, const std::wstring& title);
+    void setHandler(WindowHandle window, MessageHandler handler);
+    void setHung(WindowHandle window, bool hung);
+    void setRejectsPosts(WindowHandle window, bool rejects);
+
+    WindowHandle foregroundWindow() const { return foreground_; }
+    int lastShowCommand(WindowHandle window) const;
+    bool trayIconShown(WindowHandle owner, std::uint32_t id) const;
+
+    // One line per call, for example `FindWindowA("Winamp v1.x") = 1` or `PostMessageA(1, 273, 40045, 0) = 1`.
+    const std::vector<std::string>& calls() const { return calls_; }
+    void clearCalls() { calls_.clear(); }
+
+    WindowHandle findWindow(const char* className) override;
+    WindowHandle findChildWindow(WindowHandle parent, WindowHandle after, const char* className) override;
+    std::optional<std::int32_t> sendMessageTimeout(WindowHandle window,
+                                                   std::uint32_t message,
+                                                   std::uint32_t wParam,
+                                                   std::int32_t lParam,
+                                                   std::uint32_t timeoutMs) override;
+    std::optional<std::int32_t> sendTextMessageTimeout(WindowHandle window,
+                                                       std::uint32_t message,
+                                                       std::uint32_t wParam,
+                                                       const std::wstring& text,
+                                                       std::uint32_t timeoutMs) override;
+    std::int32_t postMessage(WindowHandle window,
+                             std::uint32_t message,
+                             std::uint32_t wParam,
+                             std::int32_t lParam) override;
+    std::wstring getWindowText(WindowHandle window, int maxBytes) override;
+    bool showWindow(WindowHandle window, int showCommand) override;
+    bool setForegroundWindow(WindowHandle window) override;
+    bool bringWindowToTop(WindowHandle window) override;
+    std::int32_t getWindowLong(WindowHandle window, int index) override;
+    std::int32_t setWindowLong(WindowHandle window, int index, std::int32_t value) override;
+    bool setWindowPos(WindowHandle window,
+                      WindowHandle insertAfter,
+                      int x,
+                      int y,
+                      int cx,
+                      int cy,
+                      std::uint32_t flags) override;
+    bool notifyIcon(std::uint32_t operation, const TrayRecordBytes& record) override;
+
+private:
+    struct Window {
+        std::string className;
+        std::wstring title;
+        WindowHandle parent = 0;
+        std::vector<WindowHandle> children;  // topmost first
+        MessageHandler handler;
+        bool hung = false;
+        bool rejectsPosts = false;
+        int lastShowCommand = -1;
+        std::map<int, std::int32_t> longs;
+    };
+
+    Window* find(WindowHandle window);
+    const Window* find(WindowHandle window) const;
+    std::vector<WindowHandle>& siblingsOf(WindowHandle window);
+    std::optional<std::int32_t> deliverSent(WindowHandle window, const SimMessage& message);
+    std::string quoted(const std::wstring& text) const;
+    void record(std::string call);
+
+    const AnsiCodec& codec_;
+    std::map<WindowHandle, Window> windows_;
+    std::vector<WindowHandle> topLevel_;  // topmost first
+    std::set<std::pair<WindowHandle, std::uint32_t>> trayIcons_;
+    WindowHandle nextHandle_ = 1;
+    WindowHandle foreground_ = 0;
+    std::vector<std::string> calls_;
+};
+
+}  // namespace marquill::sim

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/ansi_codec.h"
+
+namespace marquill::win32 {
+
+// The system's ANSI code page (CP_ACP), with Windows' own default character for what it cannot represent.
+class Win32AnsiCodec final : public AnsiCodec {
+public:
+    std::string toAnsi(std::wstring_view text) const override;
+    std::wstring fromAnsi(std::string_view bytes) const override;
+};
+
+}  // namespace marquill::win32

@@ -1,0 +1,114 @@
+#include "platform/win32/win32_window_services.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstring>
+#include <vector>
+
+#include "platform/win32/handles.h"
+
+namespace marquill::win32 {
+namespace {
+
+static_assert(sizeof(NOTIFYICONDATAA) >= sizeof(TrayRecordBytes), "the first form of the record is a prefix");
+
+std::optional<std::int32_t> replyOf(LRESULT answered, DWORD_PTR reply) {
+    if (answered == 0) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(reply);
+}
+
+}  // namespace
+
+Win32WindowServices::Win32WindowServices(const AnsiCodec& codec) : codec_(codec) {}
+
+WindowHandle Win32WindowServices::findWindow(const char* className) {
+    return fromHwnd(FindWindowA(className, nullptr));
+}
+
+WindowHandle Win32WindowServices::findChildWindow(WindowHandle parent, WindowHandle after, const char* className) {
+    if (parent == 0) {
+        return 0;  // FindWindowExA would search the top-level windows instead.
+    }
+    return fromHwnd(FindWindowExA(toHwnd(parent), toHwnd(after), className, nullptr));
+}
+
+std::optional<std::int32_t> Win32WindowServices::sendMessageTimeout(WindowHandle window,
+                                                                    std::uint32_t message,
+                                                                    std::uint32_t wParam,
+                                                                    std::int32_t lParam,
+                                                                    std::uint32_t timeoutMs) {
+    DWORD_PTR reply = 0;
+    const LRESULT answered =
+        SendMessageTimeoutA(toHwnd(window), message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, timeoutMs, &reply);
+    return replyOf(answered, reply);
+}
+
+std::optional<std::int32_t> Win32WindowServices::sendTextMessageTimeout(WindowHandle window,
+                                                                        std::uint32_t message,
+                                                                        std::uint32_t wParam,
+                                                                        const std::wstring& text,
+                                                                        std::uint32_t timeoutMs) {
+    const std::string bytes = codec_.toAnsi(text);
+    DWORD_PTR reply = 0;
+    const LRESULT answered = SendMessageTimeoutA(toHwnd(window), message, wParam,
+                                                 reinterpret_cast<LPARAM>(bytes.c_str()),
+                                                 SMTO_NORMAL | SMTO_ABORTIFHUNG, timeoutMs, &reply);
+    return replyOf(answered, reply);
+}
+
+std::int32_t Win32WindowServices::postMessage(WindowHandle window,
+                                              std::uint32_t message,
+                                              std::uint32_t wParam,
+                                              std::int32_t lParam) {
+    return PostMessageA(toHwnd(window), message, wParam, lParam);
+}
+
+std::wstring Win32WindowServices::getWindowText(WindowHandle window, int maxBytes) {
+    if (window == 0 || maxBytes <= 0) {
+        return {};  // seen under Wine: a null window gave a nonzero length and stale bytes
+    }
+    std::vector<char> buffer(static_cast<std::size_t>(maxBytes), '\0');
+    const int length = GetWindowTextA(toHwnd(window), buffer.data(), maxBytes);
+    return codec_.fromAnsi(std::string_view(buffer.data(), length > 0 ? static_cast<std::size_t>(length) : 0));
+}
+
+bool Win32WindowServices::showWindow(WindowHandle window, int showCommand) {
+    return ShowWindow(toHwnd(window), showCommand) != 0;
+}
+
+bool Win32WindowServices::setForegroundWindow(WindowHandle window) {
+    return SetForegroundWindow(toHwnd(window)) != 0;
+}
+
+bool Win32WindowServices::bringWindowToTop(WindowHandle window) {
+    return BringWindowToTop(toHwnd(window)) != 0;
+}
+
+std::int32_t Win32WindowServices::getWindowLong(WindowHandle window, int index) {
+    return GetWindowLongA(toHwnd(window), index);
+}
+
+std::int32_t Win32WindowServices::setWindowLong(WindowHandle window, int index, std::int32_t value) {
+    return SetWindowLongA(toHwnd(window), index, value);
+}
+
+bool Win32WindowServices::setWindowPos(WindowHandle window,
+                                       WindowHandle insertAfter,
+                                       int x,
+                                       int y,
+                                       int cx,
+                                       int cy,
+                                       std::uint32_t flags) {
+    return SetWindowPos(toHwnd(window), toHwnd(insertAfter), x, y, cx, cy, flags) != 0;
+}
+
+bool Win32WindowServices::notifyIcon(std::uint32_t operation, const TrayRecordBytes& record) {
+    NOTIFYICONDATAA data;
+    std::memcpy(&data, record.data(), record.size());
+    return Shell_NotifyIconA(operation, &data) != 0;
+}
+
+}  // namespace marquill::win32

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace marquill {
+
+// A window handle as the 32-bit target sees it; 0 names no window.
+using WindowHandle = std::uint32_t;
+
+// The 88-byte first form of the tray record, exactly as Shell_NotifyIconA reads it.
+using TrayRecordBytes = std::array<std::uint8_t, 88>;
+
+// The window functions the program uses, one method per Win32 call, with that call's numbers and argument order.
+// Text crosses in wide characters; implementations convert to and from the ANSI code page.
+class WindowServices {
+public:
+    WindowServices() = default;
+    WindowServices(const WindowServices&) = delete;
+    WindowServices& operator=(const WindowServices&) = delete;
+    virtual ~WindowServices() = default;
+
+    // FindWindowA(className, nullptr): a top-level window of that class, or 0.
+    virtual WindowHandle findWindow(const char* className) = 0;
+
+    // FindWindowExA(parent, after, className, nullptr): the next direct child of that class after `after`
+    // (0: from the first), topmost first, or 0. A parent of 0 finds nothing: a chain whose parent was not
+    // found ends instead of falling back to the top-level windows.
+    virtual WindowHandle findChildWindow(WindowHandle parent, WindowHandle after, const char* className) = 0;
+
+    // SendMessageTimeoutA with SMTO_ABORTIFHUNG: the reply of a window that answers within `timeoutMs`;
+    // nothing for no window, a window that does not answer in time, or one already known to hang.
+    virtual std::optional<std::int32_t> sendMessageTimeout(WindowHandle window,
+                                                           std::uint32_t message,
+                                                           std::uint32_t wParam,
+                                                           std::int32_t lParam,
+                                                           std::uint32_t timeoutMs) = 0;
+
+    // The same with lParam pointing to `text` as a NUL-terminated ANSI string (WM_SETTEXT).
+    virtual std::optional<std::int32_t> sendTextMessageTimeout(WindowHandle window,
+                                                               std::uint32_t message,
+                                                               std::uint32_t wParam,
+                                                               const std::wstring& text,
+                                                               std::uint32_t timeoutMs) = 0;
+
+    // PostMessageA: nonzero when queued. A window of 0 posts to the calling thread's own queue.
+    virtual std::int32_t postMessage(WindowHandle window,
+                                     std::uint32_t message,
+                                     std::uint32_t wParam,
+                                     std::int32_t lParam) = 0;
+
+    // GetWindowTextA(window, buffer, maxBytes): at most maxBytes - 1 bytes of the title; empty for no window.
+    virtual std::wstring getWindowText(WindowHandle window, int maxBytes) = 0;
+
+    virtual bool showWindow(WindowHandle window, int showCommand) = 0;
+    virtual bool setForegroundWindow(WindowHandle window) = 0;
+    virtual bool bringWindowToTop(WindowHandle window) = 0;
+
+    // GetWindowLongA / SetWindowLongA with GWL_STYLE (-16) or GWL_EXSTYLE (-20).
+    virtual std::int32_t getWindowLong(WindowHandle window, int index) = 0;
+    virtual std::int32_t setWindowLong(WindowHandle window, int index, std::int32_t value) = 0;
+
+    virtual bool setWindowPos(WindowHandle window,
+                              WindowHandle insertAfter,
+                              int x,
+                              int y,
+                              int cx,
+                              int cy,
+                              std::uint32_t flags) = 0;
+
+    // Shell_NotifyIconA(operation, record): NIM_ADD (0) or NIM_DELETE (2).
+    virtual bool notifyIcon(std::uint32_t operation, const TrayRecordBytes& record) = 0;
+};
+
+}  // namespace marquill

@@ -1,0 +1,135 @@
+#include "platform/sim/sim_desktop.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/sim/windows1252_codec.h"
+
+namespace marquill::sim {
+namespace {
+
+class SimDesktopTest : public ::testing::Test {
+protected:
+    // The n-th child of a class, the way the chat and GTK chains walk to it.
+    WindowHandle nthChild(WindowHandle parent, const char* className, int n) {
+        WindowHandle found = desktop.findChildWindow(parent, 0, className);
+        for (int i = 1; i < n && found != 0; ++i) {
+            found = desktop.findChildWindow(parent, found, className);
+        }
+        return found;
+    }
+
+    Windows1252Codec codec;
+    SimDesktop desktop{codec};
+};
+
+// The chains of the chat drivers depend on these exact search rules; a sim that is kinder than Windows would
+// let a wrong chain pass its tests.
+TEST_F(SimDesktopTest, ChildSearchFindsTheNthOfAClassWithoutWrapping) {
+    const WindowHandle top = desktop.createWindow("Top");
+    const WindowHandle b1 = desktop.createWindow("Button", L"", top);
+    desktop.createWindow("Static", L"", top);
+    const WindowHandle b2 = desktop.createWindow("Button", L"", top);
+    const WindowHandle b3 = desktop.createWindow("BUTTON", L"", top);
+    const WindowHandle grandchild = desktop.createWindow("Button", L"", b1);
+
+    const struct {
+        WindowHandle parent;
+        const char* className;
+        int n;
+        WindowHandle expected;
+    } cases[] = {
+        {top, "Button", 1, b1},    {top, "Button", 2, b2},  {top, "button", 3, b3}, {top, "Button", 4, 0},
+        {top, "Button", 5, 0},     {b1, "Button", 1, grandchild}, {b1, "Button", 2, 0},
+        {0, "Button", 1, 0},       {0, "Top", 1, 0},        {999, "Button", 1, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(nthChild(c.parent, c.className, c.n), c.expected) << c.className << " #" << c.n;
+    }
+    EXPECT_EQ(desktop.findChildWindow(top, grandchild, "Button"), 0u) << "after must be a direct child";
+    EXPECT_EQ(desktop.findChildWindow(top, 0, "Button"), b1) << "a search from nothing starts over, as in Windows";
+}
+
+TEST_F(SimDesktopTest, NewestTopLevelWindowIsFoundFirstUntilAnotherIsBroughtToTop) {
+    const WindowHandle older = desktop.createWindow("mIRC");
+    const WindowHandle newer = desktop.createWindow("MIRC");
+    EXPECT_EQ(desktop.findWindow("mIRC"), newer);
+    desktop.bringWindowToTop(older);
+    EXPECT_EQ(desktop.findWindow("mirc"), older);
+    desktop.destroyWindow(older);
+    EXPECT_EQ(desktop.findWindow("mIRC"), newer);
+    EXPECT_EQ(desktop.findWindow("mIRC_Channel"), 0u);
+}
+
+TEST_F(SimDesktopTest, DestroyingAWindowTakesItsChildrenAlong) {
+    const WindowHandle top = desktop.createWindow("Top");
+    const WindowHandle child = desktop.createWindow("Child", L"", top);
+    desktop.destroyWindow(top);
+    EXPECT_FALSE(desktop.exists(top));
+    EXPECT_FALSE(desktop.exists(child));
+    EXPECT_EQ(desktop.findChildWindow(top, 0, "Child"), 0u);
+}
+
+// Titles come back through the ANSI code page and are cut to the caller's buffer, as GetWindowTextA does.
+TEST_F(SimDesktopTest, WindowTextIsCutToTheBufferInBytes) {
+    const WindowHandle window = desktop.createWindow("W", L"Caf\u00e9 \u20ac \u0416");
+    EXPECT_EQ(desktop.getWindowText(window, 1024), L"Caf\u00e9 \u20ac ?");
+    EXPECT_EQ(desktop.getWindowText(window, 4), L"Caf");
+    EXPECT_EQ(desktop.getWindowText(window, 1), L"");
+    EXPECT_EQ(desktop.getWindowText(window, 0), L"");
+    EXPECT_EQ(desktop.getWindowText(0, 1024), L"");
+}
+
+TEST_F(SimDesktopTest, SentAndPostedMessagesReachTheHandlerAndTheRecord) {
+    const WindowHandle window = desktop.createWindow("Edit");
+    std::vector<SimMessage> received;
+    desktop.setHandler(window, [&](const SimMessage& message) {
+        received.push_back(message);
+        return 5;
+    });
+    EXPECT_EQ(desktop.sendMessageTimeout(window, 1024, 1, 105, 5000), 5);
+    EXPECT_EQ(desktop.sendTextMessageTimeout(window, 12, 0, L"a\r\n\x03" L"b\"", 5000), 5);
+    EXPECT_EQ(desktop.postMessage(window, 513, 0, 0), 1);
+    EXPECT_EQ(desktop.postMessage(0, 513, 0, 0), 1) << "a post to no window goes to the caller's own queue";
+    EXPECT_EQ(desktop.postMessage(77, 513, 0, 0), 0);
+    EXPECT_EQ(desktop.sendMessageTimeout(77, 1024, 0, 0, 5000), std::nullopt);
+    desktop.setHung(window, true);
+    EXPECT_EQ(desktop.sendMessageTimeout(window, 1024, 0, 0, 5000), std::nullopt);
+
+    ASSERT_EQ(received.size(), 3u);
+    EXPECT_EQ(received[1].text, L"a\r\n\x03" L"b\"");
+    EXPECT_TRUE(received[2].posted);
+    EXPECT_EQ(desktop.calls(), (std::vector<std::string>{
+                                   "SendMessageTimeoutA(1, 1024, 1, 105, 5000) = 5",
+                                   "SendMessageTimeoutA(1, 12, 0, \"a\\r\\n\\x03b\\\"\", 5000) = 5",
+                                   "PostMessageA(1, 513, 0, 0) = 1",
+                                   "PostMessageA(0, 513, 0, 0) = 1",
+                                   "PostMessageA(77, 513, 0, 0) = 0",
+                                   "SendMessageTimeoutA(77, 1024, 0, 0, 5000) = no answer",
+                                   "SendMessageTimeoutA(1, 1024, 0, 0, 5000) = no answer",
+                               }));
+}
+
+TEST_F(SimDesktopTest, TrayIconIsAddedOnceAndDeletedOnce) {
+    const WindowHandle owner = desktop.createWindow("Main");
+    TrayRecordBytes record{};
+    record[0] = 88;
+    record[4] = static_cast<std::uint8_t>(owner);
+    record[8] = 1;
+    EXPECT_TRUE(desktop.notifyIcon(0, record));
+    EXPECT_FALSE(desktop.notifyIcon(0, record));
+    EXPECT_TRUE(desktop.trayIconShown(owner, 1));
+    EXPECT_TRUE(desktop.notifyIcon(2, record));
+    EXPECT_FALSE(desktop.notifyIcon(2, record));
+    EXPECT_FALSE(desktop.trayIconShown(owner, 1));
+}
+
+TEST_F(SimDesktopTest, WindowLongsKeepTheirBits) {
+    const WindowHandle window = desktop.createWindow("Edit");
+    EXPECT_EQ(desktop.setWindowLong(window, -20, 0x200), 0);
+    EXPECT_EQ(desktop.setWindowLong(window, -20, 0x20000), 0x200);
+    EXPECT_EQ(desktop.getWindowLong(window, -20), 0x20000);
+    EXPECT_EQ(desktop.getWindowLong(window, -16), 0);
+}
+
+}  // namespace
+}  // namespace marquill::sim

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_event_pump.h"
+#include "platform/win32/win32_ansi_codec.h"
+#include "platform/win32/win32_window_services.h"
+#include "support/window_thread.h"
+#include "winamp/winamp_api.h"
+
+namespace marquill {
+namespace {
+
+double secondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// A player that stops answering used to freeze the program for good. Now a query gives up after the bound,
+// answers 0 as if there were no player, and returns at once while the player stays hung.
+TEST(HungPlayer, QueriesGiveUpAfterTheBoundAndThenAtOnce) {
+    HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    test::WindowThread playerThread;
+    playerThread.createWindow("Winamp v1.x", "1. Stuck - Song - Winamp", nullptr,
+                              [&](UINT message, WPARAM, LPARAM, LRESULT& reply) {
+                                  if (message != WM_USER) {
+                                      return false;
+                                  }
+                                  WaitForSingleObject(release, 30000);
+                                  reply = 12;
+                                  return true;
+                              });
+    win32::Win32AnsiCodec codec;
+    win32::Win32WindowServices windows(codec);
+    win32::Win32Clock clock;
+    win32::Win32EventPump events;
+    WinampAPI player(windows, clock, events);
+
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(player.TracksInPlaylist(), 0);
+    const double first = secondsSince(start);
+    EXPECT_GE(first, 4.5);
+    EXPECT_LT(first, 7.0);
+
+    Sleep(300);
+    start = std::chrono::steady_clock::now();
+    EXPECT_EQ(player.Status(), 0);
+    EXPECT_LT(secondsSince(start), 1.0) << "a window known to hang is not waited for again";
+    EXPECT_TRUE(player.IsRunning());
+
+    SetEvent(release);
+    CloseHandle(release);
+}
+
+TEST(AnsweringPlayer, QueriesBehaveAsPlainSends) {
+    test::WindowThread playerThread;
+    playerThread.createWindow("Winamp v1.x", "7. Band - Tune - Winamp", nullptr,
+                              [](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& reply) {
+                                  if (message != WM_USER) {
+                                      return false;
+                                  }
+                                  reply = lParam == 105 ? (wParam == 1 ? 185 : 65000) : lParam == 124 ? 9 : 0;
+                                  return true;
+                              });
+    win32::Win32AnsiCodec codec;
+    win32::Win32WindowServices windows(codec);
+    win32::Win32Clock clock;
+    win32::Win32EventPump events;
+    WinampAPI player(windows, clock, events);
+    EXPECT_EQ(player.SongTitle(), L"Band - Tune");
+    EXPECT_EQ(player.TrackNumber(), 7);
+    EXPECT_EQ(player.TrackTime(), L"1:05 / 3:05");
+    EXPECT_EQ(player.TrackTimePercent(), 35);
+    EXPECT_EQ(player.TracksInPlaylist(), 9);
+}
+
+}  // namespace
+}  // namespace marquill

@@ -1,0 +1,137 @@
+#include "platform/win32/win32_window_services.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <vector>
+
+#include "platform/win32/handles.h"
+#include "platform/win32/win32_ansi_codec.h"
+#include "support/window_thread.h"
+
+namespace marquill::win32 {
+namespace {
+
+using test::WindowThread;
+
+class Win32WindowServicesTest : public ::testing::Test {
+protected:
+    WindowHandle nthChild(WindowHandle parent, const char* className, int n) {
+        WindowHandle found = services.findChildWindow(parent, 0, className);
+        for (int i = 1; i < n && found != 0; ++i) {
+            found = services.findChildWindow(parent, found, className);
+        }
+        return found;
+    }
+
+    Win32AnsiCodec codec;
+    Win32WindowServices services{codec};
+    WindowThread peers;
+};
+
+// The sim desktop's search rules must be Windows' own, or chains that pass against the sim fail for real.
+TEST_F(Win32WindowServicesTest, ChildSearchMatchesTheSimRules) {
+    const HWND top = peers.createWindow("MarquillTop", "");
+    const HWND b1 = peers.createWindow("MarquillButton", "", top);
+    peers.createWindow("MarquillStatic", "", top);
+    const HWND b2 = peers.createWindow("MarquillButton", "", top);
+    const HWND grandchild = peers.createWindow("MarquillButton", "", b1);
+    const WindowHandle topHandle = fromHwnd(top);
+
+    EXPECT_EQ(services.findWindow("marquilltop"), topHandle) << "class names match without regard to case";
+    EXPECT_EQ(nthChild(topHandle, "MarquillButton", 1), fromHwnd(b1));
+    EXPECT_EQ(nthChild(topHandle, "MARQUILLBUTTON", 2), fromHwnd(b2));
+    EXPECT_EQ(nthChild(topHandle, "MarquillButton", 3), 0u) << "no wrap-around after the last";
+    EXPECT_EQ(nthChild(fromHwnd(b1), "MarquillButton", 1), fromHwnd(grandchild)) << "direct children only";
+    EXPECT_EQ(services.findChildWindow(0, 0, "MarquillTop"), 0u) << "no fallback to the top-level windows";
+    EXPECT_EQ(services.findWindow("MarquillNoSuchClass"), 0u);
+}
+
+TEST_F(Win32WindowServicesTest, SentAndPostedMessagesArriveWithTheirParameters) {
+    std::vector<std::string> received;
+    const HWND window = peers.createWindow("MarquillRecorder", "", nullptr,
+                                           [&](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& reply) {
+                                               if (message == WM_SETTEXT) {
+                                                   received.push_back(reinterpret_cast<const char*>(lParam));
+                                                   reply = TRUE;
+                                                   return true;
+                                               }
+                                               if (message == WM_USER || message == WM_COMMAND) {
+                                                   received.push_back(std::to_string(message) + " " +
+                                                                      std::to_string(wParam) + " " +
+                                                                      std::to_string(lParam));
+                                                   reply = 4242;
+                                                   return true;
+                                               }
+                                               return false;
+                                           });
+    const WindowHandle handle = fromHwnd(window);
+    EXPECT_EQ(services.sendMessageTimeout(handle, WM_USER, 1, 105, 5000), 4242);
+    EXPECT_EQ(services.sendTextMessageTimeout(handle, WM_SETTEXT, 0, L"line 1\r\n\x03" L"4line 2", 5000), TRUE);
+    EXPECT_NE(services.postMessage(handle, WM_COMMAND, 40045, -1), 0);
+    peers.run([] {});  // the posted command has been handled once the thread runs the next job
+    EXPECT_EQ(received, (std::vector<std::string>{"1024 1 105", "line 1\r\n\x03" "4line 2", "273 40045 -1"}));
+
+    EXPECT_EQ(services.sendMessageTimeout(0, WM_USER, 0, 0, 5000), std::nullopt);
+    EXPECT_NE(services.postMessage(0, WM_NULL, 0, 0), 0) << "a post to no window goes to our own queue";
+    EXPECT_EQ(services.postMessage(fromHwnd(window) + 4, WM_NULL, 0, 0), 0) << "a post to a bad handle fails";
+    MSG drained;
+    while (PeekMessageA(&drained, nullptr, 0, 0, PM_REMOVE)) {
+    }
+}
+
+// GetWindowTextA hands back at most 1023 bytes of a title; the program's title rules count on it.
+TEST_F(Win32WindowServicesTest, WindowTextIsCutTo1023Bytes) {
+    const std::string longTitle(1100, 'x');
+    const HWND window = peers.createWindow("MarquillTitled", longTitle);
+    EXPECT_EQ(services.getWindowText(fromHwnd(window), 1024), std::wstring(1023, L'x'));
+    EXPECT_EQ(services.getWindowText(0, 1024), L"");
+}
+
+TEST_F(Win32WindowServicesTest, StylesChangeAndTheFrameIsRecomputed) {
+    const HWND top = peers.createWindow("MarquillStyled", "");
+    const WindowHandle handle = fromHwnd(top);
+    RECT before;
+    GetWindowRect(top, &before);
+    const std::int32_t exStyle = services.getWindowLong(handle, GWL_EXSTYLE);
+    EXPECT_EQ(services.setWindowLong(handle, GWL_EXSTYLE, exStyle | WS_EX_STATICEDGE), exStyle);
+    EXPECT_EQ(services.getWindowLong(handle, GWL_EXSTYLE) & WS_EX_STATICEDGE, WS_EX_STATICEDGE);
+    EXPECT_TRUE(services.setWindowPos(handle, 0, 0, 0, 0, 0, 0x37));
+    RECT after;
+    GetWindowRect(top, &after);
+    EXPECT_TRUE(EqualRect(&before, &after)) << "0x37 must neither move nor resize";
+}
+
+TEST_F(Win32WindowServicesTest, TrayIconIsAddedOnceAndDeletedOnce) {
+    const HWND owner = peers.createWindow("MarquillTrayOwner", "");
+    TrayRecordBytes record{};
+    const std::uint32_t fields[] = {88, fromHwnd(owner), 7, 0};
+    for (std::size_t i = 0; i < 4; ++i) {
+        for (std::size_t b = 0; b < 4; ++b) {
+            record[i * 4 + b] = static_cast<std::uint8_t>(fields[i] >> (8 * b));
+        }
+    }
+    EXPECT_TRUE(services.notifyIcon(NIM_ADD, record));
+    EXPECT_FALSE(services.notifyIcon(NIM_ADD, record));
+    EXPECT_TRUE(services.notifyIcon(NIM_DELETE, record));
+    EXPECT_FALSE(services.notifyIcon(NIM_DELETE, record));
+}
+
+TEST(Win32AnsiCodec, RoundTripsTheCodePage) {
+    Win32AnsiCodec codec;
+    EXPECT_EQ(codec.fromAnsi("\x02\x03 plain\r\n"), L"\x02\x03 plain\r\n");
+    EXPECT_EQ(codec.toAnsi(L""), "");
+    if (GetACP() != 1252) {
+        GTEST_SKIP() << "the rest assumes code page 1252";
+    }
+    EXPECT_EQ(codec.fromAnsi("Caf\xE9 \x80"), L"Caf\u00e9 \u20ac");
+    EXPECT_EQ(codec.toAnsi(L"Caf\u00e9 \u20ac"), "Caf\xE9 \x80");
+    EXPECT_EQ(codec.toAnsi(L"\u3042"), "?");
+}
+
+}  // namespace
+}  // namespace marquill::win32

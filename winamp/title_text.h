@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace marquill {
+
+// The rules that cut the song title and the track number out of the player's window title,
+// for example "12. Artist - Song - Winamp" -> "Artist - Song" and 12.
+
+// Drops every backspace character, wherever it stands.
+std::wstring withoutBackspaces(std::wstring titleText);
+
+// Cuts at the first " - Winamp" (keeping its leading space), then, if a ". " is left, keeps what follows its dot
+// with blanks trimmed at both ends.
+std::wstring songTitleFrom(const std::wstring& titleText);
+
+// The number before the first ". ": optional sign and decimal digits right before the dot; 0 when there is no such
+// number or it does not fit 16 bits.
+std::int16_t trackNumberFrom(const std::wstring& titleText);
+
+}  // namespace marquill

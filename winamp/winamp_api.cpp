@@ -1,0 +1,157 @@
+#include "winamp/winamp_api.h"
+
+#include "winamp/checked_numbers.h"
+#include "winamp/title_text.h"
+#include "winamp/track_time.h"
+#include "winamp/winamp_protocol.h"
+
+namespace marquill {
+namespace {
+
+constexpr int kTitleBufferBytes = 1024;
+constexpr int kShowRestore = 9;  // SW_RESTORE
+constexpr double kFailedPostWaitSeconds = 10;
+
+}  // namespace
+
+using namespace winamp;
+
+WinampAPI::WinampAPI(WindowServices& windows, const Clock& clock, EventPump& events)
+    : windows_(windows), clock_(clock), events_(events) {
+    FindWinamp();
+}
+
+std::wstring WinampAPI::WinampVersion() {
+    return std::to_wstring(SendUserMessage(kQueryVersion, 0));
+}
+
+std::wstring WinampAPI::SongTitle() {
+    return songTitleFrom(titleText());
+}
+
+bool WinampAPI::IsRunning() {
+    FindWinamp();
+    return hWinamp != 0;
+}
+
+void WinampAPI::Previous() {
+    PostCommand(kCommandPrevious, 0);
+}
+
+void WinampAPI::Play() {
+    PostCommand(kCommandPlay, 0);
+}
+
+void WinampAPI::Pause() {
+    PostCommand(kCommandPause, 0);
+}
+
+void WinampAPI::Stop_() {
+    PostCommand(kCommandStop, 0);
+}
+
+void WinampAPI::Next_() {
+    PostCommand(kCommandNext, 0);
+}
+
+std::wstring WinampAPI::TrackTime() {
+    const std::int16_t elapsed = elapsedSeconds(SendUserMessage(kQueryOutputTime, kOutputTimePosition));
+    const std::int16_t length = toInt16(SendUserMessage(kQueryOutputTime, kOutputTimeLength));
+    return minutesAndSeconds(elapsed) + L" / " + minutesAndSeconds(length);
+}
+
+std::int32_t WinampAPI::TrackTimePercent() {
+    const std::int32_t length = SendUserMessage(kQueryOutputTime, kOutputTimeLength);
+    const std::int32_t position = SendUserMessage(kQueryOutputTime, kOutputTimePosition);
+    return percentPlayed(position, length);
+}
+
+std::int32_t WinampAPI::OtherUser(std::int32_t queryCode, std::int32_t data) {
+    return SendUserMessage(queryCode, data);
+}
+
+std::int32_t WinampAPI::OtherCommand(std::int32_t commandId, std::int32_t extra) {
+    return PostCommand(commandId, extra);
+}
+
+std::int32_t WinampAPI::Status() {
+    return SendUserMessage(kQueryStatus, 0);
+}
+
+void WinampAPI::EndWinamp() {
+    PostCommand(kCommandClose, 0);
+}
+
+void WinampAPI::VolumeUp() {
+    PostCommand(kCommandVolumeUp, 0);
+}
+
+void WinampAPI::VolumeDown() {
+    PostCommand(kCommandVolumeDown, 0);
+}
+
+std::int16_t WinampAPI::TrackNumber() {
+    return trackNumberFrom(titleText());
+}
+
+std::int16_t WinampAPI::TracksInPlaylist() {
+    return toInt16(SendUserMessage(kQueryPlaylistLength, 0));
+}
+
+void WinampAPI::JumpToFile() {
+    // The player is brought forward with the handle of the previous lookup, before PostCommand looks again.
+    windows_.showWindow(hWinamp, kShowRestore);
+    windows_.setForegroundWindow(hWinamp);
+    windows_.bringWindowToTop(hWinamp);
+    PostCommand(kCommandJumpToFile, 0);
+    const WindowHandle dialog = windows_.findWindow(kJumpToFileClass);
+    windows_.showWindow(dialog, kShowRestore);
+    windows_.setForegroundWindow(dialog);
+    windows_.bringWindowToTop(dialog);
+}
+
+void WinampAPI::ToggleShuffle() {
+    PostCommand(kCommandToggleShuffle, 0);
+}
+
+void WinampAPI::FastForward() {
+    PostCommand(kCommandFastForward, 0);
+}
+
+void WinampAPI::Rewind() {
+    PostCommand(kCommandRewind, 0);
+}
+
+std::int32_t WinampAPI::SendUserMessage(std::int32_t queryCode, std::int32_t data) {
+    FindWinamp();
+    return windows_
+        .sendMessageTimeout(hWinamp, kQueryMessage, static_cast<std::uint32_t>(data), queryCode, kQueryTimeoutMs)
+        .value_or(0);
+}
+
+std::int32_t WinampAPI::PostCommand(std::int32_t commandId, std::int32_t extra) {
+    FindWinamp();
+    const double startSecond = roundHalfEven(clock_.secondsSinceMidnight());
+    const std::int32_t result =
+        windows_.postMessage(hWinamp, kCommandMessage, static_cast<std::uint32_t>(commandId), extra);
+    if (result != 0) {
+        return result;
+    }
+    // A failed post waits up to ten seconds, processing events; the wait ends at midnight when the clock restarts.
+    for (double now = clock_.secondsSinceMidnight(); now < startSecond + kFailedPostWaitSeconds && now >= 10;
+         now = clock_.secondsSinceMidnight()) {
+        events_.processPendingEvents();
+    }
+    return result;
+}
+
+void WinampAPI::FindWinamp() {
+    hWinamp = windows_.findWindow(kWindowClass);
+}
+
+std::wstring WinampAPI::titleText() {
+    FindWinamp();
+    return withoutBackspaces(windows_.getWindowText(hWinamp, kTitleBufferBytes));
+}
+
+}  // namespace marquill

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/clock.h"
+#include "platform/event_pump.h"
+#include "platform/window_services.h"
+
+namespace marquill {
+
+// The link to the media player: finds its main window by class and talks to it by window messages only.
+// Every member looks the window up again, so the player may come and go between calls. The members that compute
+// numbers throw OverflowError or DivisionByZeroError; SongTitle and TrackNumber never throw.
+class WinampAPI {
+public:
+    WinampAPI(WindowServices& windows, const Clock& clock, EventPump& events);
+
+    std::wstring WinampVersion();
+    std::wstring SongTitle();
+    bool IsRunning();
+    void Previous();
+    void Play();
+    void Pause();
+    void Stop_();
+    void Next_();
+    std::wstring TrackTime();
+    std::int32_t TrackTimePercent();
+    std::int32_t OtherUser(std::int32_t queryCode, std::int32_t data);
+    std::int32_t OtherCommand(std::int32_t commandId, std::int32_t extra);
+    std::int32_t Status();
+    void EndWinamp();
+    void VolumeUp();
+    void VolumeDown();
+    std::int16_t TrackNumber();
+    std::int16_t TracksInPlaylist();
+    void JumpToFile();
+    void ToggleShuffle();
+    void FastForward();
+    void Rewind();
+
+    // A player that has not answered within this bound is treated like no player: the query's reply is 0.
+    static constexpr std::uint32_t kQueryTimeoutMs = 5000;
+
+private:
+    std::int32_t SendUserMessage(std::int32_t queryCode, std::int32_t data);
+    std::int32_t PostCommand(std::int32_t commandId, std::int32_t extra);
+    void FindWinamp();
+    std::wstring titleText();
+
+    WindowServices& windows_;
+    const Clock& clock_;
+    EventPump& events_;
+
+    // The player's main window at the most recent lookup; 0 when there was none.
+    WindowHandle hWinamp = 0;
+};
+
+}  // namespace marquill
