@@ -16,6 +16,15 @@ double secondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
+// The player link as the program wires it, over the real window functions.
+struct RealLink {
+    win32::Win32AnsiCodec codec;
+    win32::Win32WindowServices windows{codec};
+    win32::Win32Clock clock;
+    win32::Win32EventPump events;
+    WinampAPI player{windows, clock, events};
+};
+
 // A player that stops answering used to freeze the program for good. Now a query gives up after the bound,
 // answers 0 as if there were no player, and returns at once while the player stays hung.
 TEST(HungPlayer, QueriesGiveUpAfterTheBoundAndThenAtOnce) {
@@ -30,11 +39,8 @@ TEST(HungPlayer, QueriesGiveUpAfterTheBoundAndThenAtOnce) {
                                   reply = 12;
                                   return true;
                               });
-    win32::Win32AnsiCodec codec;
-    win32::Win32WindowServices windows(codec);
-    win32::Win32Clock clock;
-    win32::Win32EventPump events;
-    WinampAPI player(windows, clock, events);
+    RealLink link;
+    WinampAPI& player = link.player;
 
     auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(player.TracksInPlaylist(), 0);
@@ -62,11 +68,8 @@ TEST(AnsweringPlayer, QueriesBehaveAsPlainSends) {
                                   reply = lParam == 105 ? (wParam == 1 ? 185 : 65000) : lParam == 124 ? 9 : 0;
                                   return true;
                               });
-    win32::Win32AnsiCodec codec;
-    win32::Win32WindowServices windows(codec);
-    win32::Win32Clock clock;
-    win32::Win32EventPump events;
-    WinampAPI player(windows, clock, events);
+    RealLink link;
+    WinampAPI& player = link.player;
     EXPECT_EQ(player.SongTitle(), L"Band - Tune");
     EXPECT_EQ(player.TrackNumber(), 7);
     EXPECT_EQ(player.TrackTime(), L"1:05 / 3:05");
