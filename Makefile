@@ -3,7 +3,9 @@ NATIVE := build/native
 WIN32 := build/win32
 JOBS ?= $(shell nproc)
 
-.PHONY: test packages native win32 test-native test-win32 clean
+BENCH := build/bench
+
+.PHONY: test packages native win32 test-native test-win32 bench clean
 
 test: test-native test-win32
 
@@ -27,6 +29,12 @@ test-native: native
 
 test-win32: win32
 	cmake/wine-session.sh $(CURDIR)/$(WIN32)/wineprefix ctest --test-dir $(WIN32) --output-on-failure
+
+# Prints figures; not a test.
+bench: packages
+	cmake -S . -B $(BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BENCH) -j $(JOBS) --target player_link_bench
+	$(BENCH)/tests/bench/player_link_bench
 
 clean:
 	rm -rf build
