@@ -4,8 +4,10 @@ WIN32 := build/win32
 JOBS ?= $(shell nproc)
 
 BENCH := build/bench
+FUZZ := build/fuzz
+FUZZ_SECONDS ?= 30
 
-.PHONY: test packages native win32 test-native test-win32 bench clean
+.PHONY: test packages native win32 test-native test-win32 bench fuzz clean
 
 test: test-native test-win32
 
@@ -35,6 +37,12 @@ bench: packages
 	cmake -S . -B $(BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BENCH) -j $(JOBS) --target player_link_bench
 	$(BENCH)/tests/bench/player_link_bench
+
+# Runs each fuzz target for FUZZ_SECONDS; not a test.
+fuzz: packages
+	CXX=clang++ cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMARQUILL_SANITIZE=ON -DMARQUILL_FUZZ=ON
+	cmake --build $(FUZZ) -j $(JOBS) --target title_text_fuzz
+	$(FUZZ)/tests/fuzz/title_text_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=1100
 
 clean:
 	rm -rf build
