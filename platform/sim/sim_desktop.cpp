@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <stdexcept>
 
 namespace marquill::sim {
 namespace {
@@ -42,6 +43,9 @@ std::uint32_t readUint32(const TrayRecordBytes& record, std::size_t offset) {
 SimDesktop::SimDesktop(const AnsiCodec& codec) : codec_(codec) {}
 
 WindowHandle SimDesktop::createWindow(const std::string& className, const std::wstring& title, WindowHandle parent) {
+    if (parent != 0 && !exists(parent)) {
+        throw std::invalid_argument("sim: parent window " + std::to_string(parent) + " does not exist");
+    }
     const WindowHandle handle = nextHandle_++;
     Window window;
     window.className = className;
