@@ -1,0 +1,83 @@
+#include "chat/chat_drivers.h"
+
+namespace marquill {
+namespace {
+
+constexpr std::uint32_t kSetText = 12;          // WM_SETTEXT
+constexpr std::uint32_t kChar = 258;            // WM_CHAR
+constexpr std::uint32_t kLeftButtonDown = 513;  // WM_LBUTTONDOWN
+constexpr std::uint32_t kLeftButtonUp = 514;    // WM_LBUTTONUP
+constexpr std::uint32_t kEnterKey = 13;
+
+}  // namespace
+
+ChatDrivers::ChatDrivers(WindowServices& windows) : windows_(windows) {}
+
+void ChatDrivers::SendToAIM(std::wstring text) {
+    setText(follow("AIM_ChatWnd", {{"WndAte32Class", 2}, {"Ate32Class", 1}}), text);
+    ClickAIMSend();
+}
+
+void ChatDrivers::SendToAOL(std::wstring text) {
+    const WindowHandle textBox = follow("AOL Frame25", {{"MDIClient", 1}, {"AOL Child", 1}, {"RICHCNTL", 1}});
+    setText(textBox, text);
+    pressEnter(textBox);
+}
+
+void ChatDrivers::SendToYahoo(std::wstring text) {
+    setText(follow("IMClass", {{"YIMInputWindow", 1}}), text);
+    ClickYahooSend();
+}
+
+void ChatDrivers::SendToMirc(std::wstring text) {
+    const WindowHandle editLine = follow("mIRC", {{"MDIClient", 1}, {"mIRC_Channel", 1}, {"Edit", 1}});
+    setText(editLine, text);
+    pressEnter(editLine);
+}
+
+void ChatDrivers::ClickAIMSend() {
+    click(follow("AIM_ChatWnd", {{"_Oscar_IconBtn", 5}}));
+}
+
+void ChatDrivers::ClickYahooSend() {
+    click(follow("IMClass", {{"Button", 4}}));
+}
+
+WindowHandle ChatDrivers::follow(const char* topLevelClass, std::initializer_list<ChildStep> path) {
+    WindowHandle window = windows_.findWindow(topLevelClass);
+    if (window == 0) {
+        return 0;
+    }
+    for (const ChildStep& step : path) {
+        const WindowHandle parent = window;
+        window = 0;
+        for (int found = 0; found < step.ordinal; ++found) {
+            window = windows_.findChildWindow(parent, window, step.className);
+            if (window == 0) {
+                return 0;
+            }
+        }
+    }
+    return window;
+}
+
+void ChatDrivers::setText(WindowHandle window, const std::wstring& text) {
+    if (window != 0) {
+        windows_.sendTextMessageTimeout(window, kSetText, 0, text, kDeliveryTimeoutMs);
+    }
+}
+
+void ChatDrivers::pressEnter(WindowHandle window) {
+    if (window != 0) {
+        windows_.sendMessageTimeout(window, kChar, kEnterKey, 0, kDeliveryTimeoutMs);
+    }
+}
+
+void ChatDrivers::click(WindowHandle button) {
+    if (button != 0) {
+        windows_.postMessage(button, kLeftButtonDown, 0, 0);
+        windows_.postMessage(button, kLeftButtonUp, 0, 0);
+    }
+}
+
+}  // namespace marquill

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+
+#include "platform/window_services.h"
+
+namespace marquill {
+
+// One driver per chat client: finds the topmost chat window by its chain of window classes, sets the input box's
+// text with one WM_SETTEXT and sends it with Enter or a posted click. No state is kept between calls; a client
+// without an open chat window receives nothing, and nothing is reported.
+class ChatDrivers {
+public:
+    explicit ChatDrivers(WindowServices& windows);
+
+    void SendToAIM(std::wstring text);
+    void SendToAOL(std::wstring text);
+    void SendToYahoo(std::wstring text);
+    void SendToMirc(std::wstring text);
+    void ClickAIMSend();
+    void ClickYahooSend();
+
+    // A chat window that has not handled the text or the Enter key within this bound is treated as if it had;
+    // one already known to hang is not waited for at all.
+    static constexpr std::uint32_t kDeliveryTimeoutMs = 5000;
+
+private:
+    // The `ordinal`-th direct child of class `className` (1 for the first).
+    struct ChildStep {
+        const char* className;
+        int ordinal;
+    };
+
+    // The window at the end of the chain, or 0 as soon as one search finds nothing.
+    WindowHandle follow(const char* topLevelClass, std::initializer_list<ChildStep> path);
+    void setText(WindowHandle window, const std::wstring& text);
+    void pressEnter(WindowHandle window);
+    void click(WindowHandle button);
+
+    WindowServices& windows_;
+};
+
+}  // namespace marquill

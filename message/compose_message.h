@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+#include "platform/clock.h"
+
+namespace marquill {
+
+// What the title box and the four track labels show at the moment of composing.
+struct PlaceholderValues {
+    std::wstring title;         // "%s"  txtTitle
+    std::wstring trackTime;     // "%tt" lbltTime
+    std::wstring trackNumber;   // "%tn" lblTrackNumber
+    std::wstring trackPercent;  // "%tp" lblTrackPer
+    std::wstring totalTracks;   // "%tl" lblTotalTracks
+};
+
+// The seven replace-all steps in their fixed order: "%s", "%tt", "%tn", "%tp", "%tl", "%t", "%d". Each later step
+// also scans what the earlier ones inserted, so a "%d" in the title becomes the date. "%t" reads
+// clock.timeOfDayText() and "%d" clock.shortDateText(), each at its own step.
+std::wstring ComposeMessage(const std::wstring& templateText, const PlaceholderValues& values, const Clock& clock);
+
+}  // namespace marquill

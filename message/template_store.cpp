@@ -1,0 +1,55 @@
+#include "message/template_store.h"
+
+namespace marquill {
+namespace {
+
+// Appended to the program directory as they are: at the root of a drive the path holds "\\" and still works.
+constexpr std::array<const wchar_t*, kClientCount> kFileNames = {L"\\aim.txt", L"\\aol.txt", L"\\yahoo.txt",
+                                                                 L"\\mirc.txt"};
+
+}  // namespace
+
+TemplateStore::TemplateStore(Files& files, const AnsiCodec& codec) : files_(files), codec_(codec) {}
+
+std::array<std::optional<std::wstring>, kClientCount> TemplateStore::LoadTemplates() {
+    std::array<std::optional<std::wstring>, kClientCount> loaded;
+    for (int client = 0; client < kClientCount; ++client) {
+        const std::wstring path = pathOf(client);
+        if (!files_.isPlainFile(path)) {
+            continue;
+        }
+        if (const std::optional<std::string> bytes = files_.readAll(path)) {
+            loaded[static_cast<std::size_t>(client)] = codec_.fromAnsi(*bytes);
+        }
+    }
+    return loaded;
+}
+
+std::vector<SaveFailure> TemplateStore::save(const std::array<std::wstring, kClientCount>& templates) {
+    std::vector<SaveFailure> failures;
+    for (int client = 0; client < kClientCount; ++client) {
+        const std::wstring path = pathOf(client);
+        const std::string bytes = codec_.toAnsi(templates[static_cast<std::size_t>(client)]);
+        if (std::optional<std::wstring> reason = files_.replaceContent(path, bytes)) {
+            failures.push_back(SaveFailure{path, std::move(*reason)});
+        }
+    }
+    return failures;
+}
+
+std::wstring TemplateStore::pathOf(int client) const {
+    return files_.programDirectory() + kFileNames[static_cast<std::size_t>(client)];
+}
+
+std::wstring saveReport(const std::vector<SaveFailure>& failures) {
+    if (failures.empty()) {
+        return L"Messages Saved!";
+    }
+    std::wstring report = L"Messages not saved:";
+    for (const SaveFailure& failure : failures) {
+        report += L"\n" + failure.path + L": " + failure.reason;
+    }
+    return report;
+}
+
+}  // namespace marquill

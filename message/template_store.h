@@ -1,0 +1,48 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/ansi_codec.h"
+#include "platform/files.h"
+
+namespace marquill {
+
+constexpr int kClientCount = 4;  // client index: 0 AIM, 1 AOL, 2 Yahoo, 3 mIRC
+
+// The built-in template of a client. The texts are ANSI bytes (the mIRC one holds the IRC control bytes 3 and 2 and
+// the bytes 0xC2 0xAB) decoded with `codec`, so that they go out to files and chat windows as the same bytes.
+std::wstring defaultTemplate(int client, const AnsiCodec& codec);
+
+struct SaveFailure {
+    std::wstring path;
+    std::wstring reason;
+};
+
+// The four template files beside the program, in the ANSI code page, read and written whole.
+class TemplateStore {
+public:
+    TemplateStore(Files& files, const AnsiCodec& codec);
+
+    // Per client: the content of its file when that is a plain file (not a directory, hidden or system) that could
+    // be read; nothing means "keep the box's text". The files are read one at a time, in client order.
+    std::array<std::optional<std::wstring>, kClientCount> LoadTemplates();
+
+    // Writes all four in client order, each replacing its old file only once fully written; returns the files that
+    // could not be written. Nothing is added after a template, so it comes back byte for byte.
+    std::vector<SaveFailure> save(const std::array<std::wstring, kClientCount>& templates);
+
+private:
+    std::wstring pathOf(int client) const;
+
+    Files& files_;
+    const AnsiCodec& codec_;
+};
+
+// The text of the one message box after a save: "Messages Saved!" when nothing failed, otherwise each file that
+// could not be written and why.
+std::wstring saveReport(const std::vector<SaveFailure>& failures);
+
+}  // namespace marquill

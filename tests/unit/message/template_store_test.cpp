@@ -1,0 +1,198 @@
+#include "message/template_store.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "platform/sim/sim_files.h"
+#include "platform/sim/windows1252_codec.h"
+
+namespace marquill {
+namespace {
+
+using Loaded = std::array<std::optional<std::wstring>, kClientCount>;
+using Operations = std::vector<std::wstring>;
+using sim::FileStep;
+
+const std::wstring kDir = L"C:\\Program Files\\MarquillAmp";
+const std::wstring kAim = kDir + L"\\aim.txt";
+const std::wstring kAol = kDir + L"\\aol.txt";
+const std::wstring kYahoo = kDir + L"\\yahoo.txt";
+const std::wstring kMirc = kDir + L"\\mirc.txt";
+
+std::string lines(std::initializer_list<const char*> each) {
+    std::string bytes;
+    for (const char* line : each) {
+        bytes += std::string(line) + "\r\n";
+    }
+    return bytes;
+}
+
+class TemplateStoreTest : public ::testing::Test {
+protected:
+    sim::Windows1252Codec codec;
+    sim::SimFiles files{kDir};
+    TemplateStore store{files, codec};
+};
+
+// The defaults are the program's own texts; one wrong byte shows in every chat that never saved a template.
+TEST_F(TemplateStoreTest, DefaultsAreByteExact) {
+    const std::string aim =
+        "<font name=\"Tahoma\">Marquill AMP (AIM) Now playing %s - <b>Track Time:</b> [%tt] - <b>Track Number:</b> "
+        "[%tn] - [%tp] Played - <b>Total Tracks:</b> %tl - My local Time: %t - Date: %d";
+    std::string aol = aim;
+    aol.replace(aol.find("(AIM)"), 5, "(AOL)");
+    const std::string mircFirstLine = {'\x03', '0',    ',', '1',    ' ', '\x02', '\xC2',
+                                       '\xAB', '\x02', ' ', '\x03', '1', '4',    '['};
+    const std::string expected[kClientCount] = {
+        lines({aim.c_str()}),
+        lines({aol.c_str()}),
+        lines({"<font name=\"Tahoma\">Marquill AMP (Yahoo) Now ", "playing %s - <b>Track Time:</b> [%tt] - <b>Track ",
+               "Number:</b> [%tn] - [%tp] Played - <b>Total ", "Tracks:</b> %tl - My local Time: %t - Date: %d"}),
+        lines({(mircFirstLine + "Marquill AMP (Mirc) ").c_str(), "Now ", "playing %s - Track Time: [%tt] - Track ",
+               "Number: [%tn] - [%tp] Played - Total ", "Tracks: %tl - My local Time: %t - Date: %d"}),
+    };
+    for (int client = 0; client < kClientCount; ++client) {
+        EXPECT_EQ(codec.toAnsi(defaultTemplate(client, codec)), expected[client]) << "client " << client;
+    }
+    EXPECT_EQ(defaultTemplate(3, codec).substr(5, 4), L"\x02\u00C2\u00AB\x02") << "two characters in code page 1252";
+}
+
+// Each file is tested under its own name and read only when present; an absent one keeps the box's text.
+TEST_F(TemplateStoreTest, OnlyPresentFilesAreLoaded) {
+    const struct {
+        std::vector<std::wstring> present;
+        Loaded expected;
+    } cases[] = {
+        {{}, {}},
+        {{kYahoo}, {std::nullopt, std::nullopt, L"yahoo.txt", std::nullopt}},
+        {{kMirc}, {std::nullopt, std::nullopt, std::nullopt, L"mirc.txt"}},
+        {{kAim, kAol, kYahoo, kMirc}, {L"aim.txt", L"aol.txt", L"yahoo.txt", L"mirc.txt"}},
+    };
+    for (const auto& c : cases) {
+        sim::SimFiles folder(kDir);
+        for (const std::wstring& path : c.present) {
+            folder.putFile(path, codec.toAnsi(path.substr(kDir.size() + 1)));
+        }
+        EXPECT_EQ(TemplateStore(folder, codec).LoadTemplates(), c.expected) << c.present.size();
+    }
+}
+
+// Only a plain file counts; a hidden, system or directory entry must leave the default in place.
+TEST_F(TemplateStoreTest, WhatCountsAsAFile) {
+    const struct {
+        const char* what;
+        std::function<void(sim::SimFiles&)> put;
+        std::optional<std::wstring> expected;
+    } cases[] = {
+        {"plain", [](sim::SimFiles& f) { f.putFile(kAim, "text"); }, L"text"},
+        {"zero length", [](sim::SimFiles& f) { f.putFile(kAim, ""); }, L""},
+        {"hidden",
+         [](sim::SimFiles& f) {
+             f.putFile(kAim, "text", {true, false});
+         },
+         std::nullopt},
+        {"system",
+         [](sim::SimFiles& f) {
+             f.putFile(kAim, "text", {false, true});
+         },
+         std::nullopt},
+        {"directory", [](sim::SimFiles& f) { f.putDirectory(kAim); }, std::nullopt},
+        {"other name", [](sim::SimFiles& f) { f.putFile(kDir + L"\\aim.txt.bak", "text"); }, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        sim::SimFiles folder(kDir);
+        c.put(folder);
+        EXPECT_EQ(TemplateStore(folder, codec).LoadTemplates()[0], c.expected) << c.what;
+    }
+}
+
+// A file that is there but cannot be read must neither stop start-up nor empty its box, nor keep the others out.
+TEST_F(TemplateStoreTest, UnreadableFileKeepsItsTextAndTheOthersStillLoad) {
+    for (FileStep step : {FileStep::Open, FileStep::Read}) {
+        sim::SimFiles folder(kDir);
+        folder.putFile(kAim, "aim");
+        folder.putFile(kAol, "locked");
+        folder.putFile(kMirc, "mirc");
+        folder.failAt(kAol, step, L"The process cannot access the file.");
+        EXPECT_EQ(TemplateStore(folder, codec).LoadTemplates(), (Loaded{L"aim", std::nullopt, std::nullopt, L"mirc"}));
+    }
+}
+
+// Files are taken strictly one after the other in client order, each at the program directory joined as it is.
+TEST_F(TemplateStoreTest, FilesAreVisitedInClientOrderAtTheJoinedPaths) {
+    files.putFile(kAol, "aol");
+    files.putFile(kMirc, "mirc");
+    store.LoadTemplates();
+    EXPECT_EQ(files.operations(), (Operations{L"isPlainFile " + kAim, L"isPlainFile " + kAol, L"readAll " + kAol,
+                                              L"isPlainFile " + kYahoo, L"isPlainFile " + kMirc, L"readAll " + kMirc}));
+    files.clearOperations();
+    store.save({L"a", L"b", L"c", L"d"});
+    EXPECT_EQ(files.operations(), (Operations{L"replaceContent " + kAim, L"replaceContent " + kAol,
+                                              L"replaceContent " + kYahoo, L"replaceContent " + kMirc}));
+
+    sim::SimFiles root(L"D:\\");
+    root.putFile(L"D:\\\\yahoo.txt", "at the root");
+    EXPECT_EQ(TemplateStore(root, codec).LoadTemplates()[2], L"at the root");
+    EXPECT_TRUE(TemplateStore(root, codec).save({L"1", L"2", L"3", L"4"}).empty());
+    EXPECT_EQ(root.contents(L"D:\\\\mirc.txt"), "4");
+}
+
+// A template must come back exactly as saved, however often: no added line break, no lost control byte.
+TEST_F(TemplateStoreTest, SaveAndLoadRoundTripByteForByte) {
+    std::array<std::wstring, kClientCount> templates;
+    for (int client = 0; client < kClientCount; ++client) {
+        templates[client] = defaultTemplate(client, codec);
+    }
+    templates[1] = L"";
+    templates[2] = L"\r\n";
+    for (int cycle = 0; cycle < 3; ++cycle) {
+        ASSERT_TRUE(store.save(templates).empty());
+        const Loaded loaded = store.LoadTemplates();
+        for (int client = 0; client < kClientCount; ++client) {
+            EXPECT_EQ(loaded[client], templates[client]) << "client " << client << ", cycle " << cycle;
+        }
+    }
+    EXPECT_EQ(files.contents(kAol), "");
+    EXPECT_EQ(files.contents(kYahoo), "\r\n");
+    EXPECT_EQ(files.contents(kMirc), codec.toAnsi(defaultTemplate(3, codec)));
+    EXPECT_EQ(files.contents(kMirc)->substr(5, 4), "\x02\xC2\xAB\x02");
+}
+
+// Saving used to report success whatever happened; each file that failed must be named with its reason, the old
+// content kept, and the other files still written.
+TEST_F(TemplateStoreTest, FailuresAreReportedPerFileWhileTheOthersAreWritten) {
+    const std::array<std::wstring, kClientCount> templates = {L"new aim", L"new aol", L"new yahoo", L"new mirc"};
+    for (FileStep step : {FileStep::Open, FileStep::Write, FileStep::Replace}) {
+        sim::SimFiles folder(kDir);
+        for (const std::wstring& path : {kAim, kAol, kYahoo, kMirc}) {
+            folder.putFile(path, "old");
+        }
+        folder.failAt(kAim, step, L"Access is denied.");
+        folder.failAt(kYahoo, step, L"There is not enough space on the disk.");
+        const std::vector<SaveFailure> failures = TemplateStore(folder, codec).save(templates);
+        ASSERT_EQ(failures.size(), 2u);
+        EXPECT_EQ(failures[0].path, kAim);
+        EXPECT_EQ(failures[0].reason, L"Access is denied.");
+        EXPECT_EQ(failures[1].path, kYahoo);
+        EXPECT_EQ(failures[1].reason, L"There is not enough space on the disk.");
+        EXPECT_EQ(folder.contents(kAim), "old");
+        EXPECT_EQ(folder.contents(kAol), "new aol");
+        EXPECT_EQ(folder.contents(kYahoo), "old");
+        EXPECT_EQ(folder.contents(kMirc), "new mirc");
+    }
+    files.putDirectory(kAol);
+    const std::vector<SaveFailure> failures = store.save(templates);
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0].path, kAol);
+}
+
+// The one box after a save: the confirmation only when every file was written.
+TEST(SaveReport, ConfirmsOnlyAFullSave) {
+    EXPECT_EQ(saveReport({}), L"Messages Saved!");
+    EXPECT_EQ(saveReport({{L"C:\\A\\aim.txt", L"Access is denied."}, {L"C:\\A\\mirc.txt", L"Disk full."}}),
+              L"Messages not saved:\nC:\\A\\aim.txt: Access is denied.\nC:\\A\\mirc.txt: Disk full.");
+}
+
+}  // namespace
+}  // namespace marquill
