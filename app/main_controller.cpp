@@ -1,0 +1,186 @@
+#include "app/main_controller.h"
+
+#include <array>
+#include <exception>
+
+#include "app/flat_style.h"
+#include "app/main_window_description.h"
+#include "app/sys_tray.h"
+#include "app/version.h"
+#include "message/compose_message.h"
+
+namespace marquill {
+namespace {
+
+namespace id = mainwindow::id;
+
+constexpr std::uint32_t kSetText = 12;  // WM_SETTEXT
+constexpr const char* kGtkToplevelClass = "gdkWindowToplevel";
+constexpr const char* kGtkChildClass = "gdkWindowChild";
+constexpr const wchar_t* kGtkTestText = L"The New Text";
+constexpr const wchar_t* kApplicationTitle = L"MarquillAmp";
+
+// A step that fails is skipped and the handler goes on with the next one; nothing is reported.
+template <typename Step>
+bool guarded(Step&& step) {
+    try {
+        step();
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+}  // namespace
+
+MainController::MainController(MainView& view, const MainServices& services)
+    : view_(view), services_(services), store_(services.files, services.codec), drivers_(services.windows) {}
+
+void MainController::load() {
+    Player = std::make_unique<WinampAPI>(services_.windows, services_.clock, services_.events);
+    view_.setCaption(std::wstring(kApplicationTitle) + L" " + std::to_wstring(MARQUILL_VERSION_MAJOR));
+    for (int client = 0; client < kClientCount; ++client) {
+        MakeFlat(services_.windows, view_.controlHandle(id::txtData(client)));
+    }
+    MakeFlat(services_.windows, view_.controlHandle(id::kCmdSave));
+    const auto templates = store_.LoadTemplates();
+    for (int client = 0; client < kClientCount; ++client) {
+        if (const auto& loaded = templates[static_cast<std::size_t>(client)]) {
+            view_.setText(id::txtData(client), *loaded);
+        }
+    }
+    view_.showWindow();
+    TrayIconData = fillTrayIconData(view_.windowHandle(), view_.iconHandle());
+}
+
+void MainController::tick() {
+    guarded([&] { setTitle(Player->SongTitle()); });
+    guarded([&] { view_.setText(id::kLbltTime, Player->TrackTime()); });
+    guarded([&] { view_.setText(id::kLblTrackNumber, std::to_wstring(Player->TrackNumber())); });
+    guarded([&] { view_.setText(id::kLblTrackPer, std::to_wstring(Player->TrackTimePercent())); });
+    guarded([&] { view_.setText(id::kLblTotalTracks, std::to_wstring(Player->TracksInPlaylist())); });
+}
+
+void MainController::enableClicked() {
+    if (!view_.timerEnabled()) {
+        view_.setTimerEnabled(true);
+        return;
+    }
+    view_.setTimerEnabled(false);
+    setTitle(L"");
+}
+
+void MainController::optionClicked(std::int16_t index) {
+    if (index < 0 || index >= kClientCount) {
+        return;
+    }
+    for (int client = 0; client < kClientCount; ++client) {
+        view_.setVisible(id::txtData(client), false);
+        view_.setBold(id::optFormate(client), false);
+    }
+    view_.setVisible(id::txtData(index), true);
+    view_.setBold(id::optFormate(index), true);
+}
+
+void MainController::command1Clicked() {
+    WindowServices& windows = services_.windows;
+    // The 4th child of the top-level window, then two levels of first children. A search that finds nothing ends
+    // the chain: searching on from nothing would start over at the first child and hit the wrong window.
+    const WindowHandle top = windows.findWindow(kGtkToplevelClass);
+    WindowHandle target = top;
+    for (int nth = 1; nth <= 4 && target != 0; ++nth) {
+        target = windows.findChildWindow(top, nth == 1 ? 0 : target, kGtkChildClass);
+    }
+    for (int level = 0; level < 2 && target != 0; ++level) {
+        target = windows.findChildWindow(target, 0, kGtkChildClass);
+    }
+    if (target != 0) {
+        windows.sendTextMessageTimeout(target, kSetText, 0, kGtkTestText, kGtkTimeoutMs);
+    }
+}
+
+void MainController::queryUnload() {
+    services_.windows.notifyIcon(kNotifyIconDelete, TrayIconData);
+    view_.endProgram();
+}
+
+void MainController::resized() {
+    if (view_.windowState() != WindowState::Minimised) {
+        return;
+    }
+    view_.hideWindow();
+    services_.windows.notifyIcon(kNotifyIconAdd, TrayIconData);
+    inTray_ = true;
+}
+
+void MainController::mouseMoved(std::int32_t x) {
+    if (!restoresFromTray(x)) {
+        return;
+    }
+    view_.setWindowState(WindowState::Normal);
+    services_.windows.setForegroundWindow(view_.windowHandle());
+    view_.showWindow();
+    services_.windows.notifyIcon(kNotifyIconDelete, TrayIconData);
+    inTray_ = false;
+}
+
+void MainController::titleChanged() {
+    std::wstring text = view_.text(id::kTxtTitle);
+    if (text == titleText_) {
+        return;
+    }
+    titleText_ = std::move(text);
+    announce();
+}
+
+void MainController::saveClicked() {
+    std::array<std::wstring, kClientCount> templates;
+    for (int client = 0; client < kClientCount; ++client) {
+        templates[static_cast<std::size_t>(client)] = view_.text(id::txtData(client));
+    }
+    view_.messageBox(saveReport(store_.save(templates)), kApplicationTitle);
+}
+
+void MainController::shellRestarted() {
+    if (inTray_) {
+        services_.windows.notifyIcon(kNotifyIconAdd, TrayIconData);
+    }
+}
+
+void MainController::setTitle(const std::wstring& title) {
+    view_.setText(id::kTxtTitle, title);
+    titleChanged();
+}
+
+void MainController::announce() {
+    const std::array<std::wstring*, kClientCount> fields = {&msgAIM, &msgAOL, &msgYahoo, &msgMirc};
+    for (int client = 0; client < kClientCount; ++client) {
+        std::wstring templateText;
+        if (!guarded([&] { templateText = view_.text(id::txtData(client)); }) || templateText.empty()) {
+            continue;
+        }
+        std::wstring& field = *fields[static_cast<std::size_t>(client)];
+        guarded([&] {
+            field.clear();
+            msgWork.clear();
+        });
+        guarded([&] { msgWork = templateText; });
+        guarded([&] {
+            const PlaceholderValues values{view_.text(id::kTxtTitle), view_.text(id::kLbltTime),
+                                           view_.text(id::kLblTrackNumber), view_.text(id::kLblTrackPer),
+                                           view_.text(id::kLblTotalTracks)};
+            msgWork = ComposeMessage(msgWork, values, services_.clock);
+        });
+        guarded([&] { field = msgWork; });
+        guarded([&] { send(client, field); });
+    }
+}
+
+void MainController::send(int client, const std::wstring& message) {
+    using Driver = void (ChatDrivers::*)(std::wstring);
+    static constexpr std::array<Driver, kClientCount> kDrivers = {&ChatDrivers::SendToAIM, &ChatDrivers::SendToAOL,
+                                                                  &ChatDrivers::SendToYahoo, &ChatDrivers::SendToMirc};
+    (drivers_.*kDrivers[static_cast<std::size_t>(client)])(message);
+}
+
+}  // namespace marquill

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "app/main_view.h"
+#include "chat/chat_drivers.h"
+#include "message/template_store.h"
+#include "platform/ansi_codec.h"
+#include "platform/clock.h"
+#include "platform/event_pump.h"
+#include "platform/files.h"
+#include "platform/window_services.h"
+#include "winamp/winamp_api.h"
+
+namespace marquill {
+
+struct MainServices {
+    WindowServices& windows;
+    const Clock& clock;
+    EventPump& events;
+    const AnsiCodec& codec;
+    Files& files;
+};
+
+// The event handlers of the main window frmMain: the whole control flow of the program. Each runs to its end on the
+// user-interface thread; the window reaches the controller only through these calls.
+class MainController {
+public:
+    MainController(MainView& view, const MainServices& services);
+
+    void load();
+    void tick();
+    void enableClicked();
+    void optionClicked(std::int16_t index);
+    void command1Clicked();
+    void queryUnload();
+    void resized();
+    // `x`: the pointer's horizontal position in pixels, which for a report of the tray icon is its mouse message.
+    void mouseMoved(std::int32_t x);
+    // The change event of the title box, raised for every write and keystroke: announces when the box's text
+    // differs from the text it had, and only then.
+    void titleChanged();
+    void saveClicked();
+    // The shell came back (it broadcasts "TaskbarCreated") and has forgotten every tray icon.
+    void shellRestarted();
+
+    // A GTK window that has not taken the test text within this bound is left alone.
+    static constexpr std::uint32_t kGtkTimeoutMs = 5000;
+
+private:
+    void setTitle(const std::wstring& title);
+    // Composes each client's message from its template and hands it to the client's driver.
+    void announce();
+    void send(int client, const std::wstring& message);
+
+    MainView& view_;
+    MainServices services_;
+    TemplateStore store_;
+    ChatDrivers drivers_;
+
+    std::unique_ptr<WinampAPI> Player;
+    TrayRecordBytes TrayIconData{};
+    bool inTray_ = false;
+    std::wstring titleText_;  // the title box's text as last seen
+
+    std::wstring msgWork;
+    std::wstring msgAIM;
+    std::wstring msgAOL;
+    std::wstring msgYahoo;
+    std::wstring msgMirc;
+};
+
+}  // namespace marquill

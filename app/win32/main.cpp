@@ -1,0 +1,33 @@
+#include <windows.h>
+
+#include "app/main_controller.h"
+#include "app/win32/win32_main_view.h"
+#include "platform/win32/win32_ansi_codec.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_event_pump.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_window_services.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    using namespace marquill;
+    win32::Win32AnsiCodec codec;
+    win32::Win32WindowServices windows(codec);
+    win32::Win32Clock clock;
+    win32::Win32EventPump events;
+    win32::Win32Files files;
+    win32::Win32MainView view(instance, codec);
+    MainController controller(view, MainServices{windows, clock, events, codec, files});
+    if (!view.create(controller)) {
+        return 1;
+    }
+    controller.load();
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!view.navigate(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+
+#include "app/main_controller.h"
+#include "app/main_view.h"
+#include "app/win32/gdi_object.h"
+#include "platform/ansi_codec.h"
+
+namespace marquill::win32 {
+
+// The main window over real controls, built from the window description. It passes the window's events to the
+// controller and does what the controller asks of the window.
+class Win32MainView final : public MainView {
+public:
+    Win32MainView(HINSTANCE instance, const AnsiCodec& codec);
+    ~Win32MainView() override;
+
+    // Creates the window, hidden, with all its controls; from then on its events go to `controller`.
+    bool create(MainController& controller);
+    HWND window() const { return window_; }
+
+    // Tab and Shift+Tab between the controls by their tab indexes; true when `message` was such a key and is done.
+    bool navigate(const MSG& message);
+
+    std::wstring text(int control) const override;
+    void setText(int control, const std::wstring& text) override;
+    void setVisible(int control, bool visible) override;
+    void setBold(int control, bool bold) override;
+    WindowHandle controlHandle(int control) const override;
+    void setCaption(const std::wstring& caption) override;
+    bool timerEnabled() const override { return timerEnabled_; }
+    void setTimerEnabled(bool enabled) override;
+    WindowState windowState() const override;
+    void setWindowState(WindowState state) override;
+    void hideWindow() override;
+    void showWindow() override;
+    WindowHandle windowHandle() const override;
+    std::uint32_t iconHandle() const override;
+    void messageBox(const std::wstring& text, const std::wstring& caption) override;
+    void endProgram() override;
+
+private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void createControls();
+    void command(int control, int notification);
+    void moveFocus(bool backwards);
+    HBRUSH background(HWND control, HDC dc) const;
+    HWND item(int control) const { return GetDlgItem(window_, control); }
+
+    HINSTANCE instance_;
+    const AnsiCodec& codec_;
+    int dpiX_ = 96;
+    int dpiY_ = 96;
+    HICON icon_ = nullptr;
+    GdiObject<HFONT> regularFont_;
+    GdiObject<HFONT> boldFont_;
+    std::map<int, GdiObject<HBRUSH>> backgrounds_;
+    UINT taskbarCreated_ = 0;
+
+    HWND window_ = nullptr;
+    MainController* controller_ = nullptr;
+    HWND lastFocus_ = nullptr;
+    bool timerEnabled_ = false;
+};
+
+}  // namespace marquill::win32

@@ -1,0 +1,124 @@
+#include <functional>
+
+#include "app/controller_fixture.h"
+#include "support/sim_player.h"
+
+namespace marquill::test {
+namespace {
+
+class AnnouncementTest : public ControllerTest {
+protected:
+    void SetUp() override {
+        ControllerTest::SetUp();
+        start();
+        setTemplates({L"", L"", L"", L"%s|%tt|%tn|%tp|%tl"});
+        controller.enableClicked();
+    }
+
+    SimPlayer player{desktop, L""};
+    SimMircChannel mirc{desktop};
+};
+
+// Announcements come once per change of the title box's text, whoever changes it, and never for a rewrite of the
+// same text: the tick writes the title every 5 ms.
+TEST_F(AnnouncementTest, OnlyAChangedTitleAnnounces) {
+    enum class Act { Tick, Switch, Type, ClosePlayer };
+    const struct {
+        Act act;
+        const wchar_t* text;                    // the player's title for Tick, the box's text for Type
+        std::vector<const wchar_t*> announced;  // the titles of the messages this step sends
+    } steps[] = {
+        {Act::Tick, L"1. A - Winamp", {L"A"}},
+        {Act::Tick, L"1. A - Winamp", {}},
+        {Act::Tick, L"1. A - Winamp", {}},
+        {Act::Tick, L"2. B - Winamp", {L"B"}},
+        {Act::Tick, L"1. A - Winamp", {L"A"}},
+        {Act::Switch, nullptr, {L""}},  // off: the emptied box announces once
+        {Act::Switch, nullptr, {}},     // on: nothing until the next tick
+        {Act::Tick, L"1. A - Winamp", {L"A"}},
+        {Act::Type, L"A", {}},
+        {Act::Type, L"Ab", {L"Ab"}},
+        {Act::Type, L"Abc", {L"Abc"}},
+        {Act::Tick, L"1. A - Winamp", {L"A"}},
+        {Act::ClosePlayer, nullptr, {L""}},
+        {Act::ClosePlayer, nullptr, {}},
+    };
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        const auto& step = steps[i];
+        mirc.received.clear();
+        switch (step.act) {
+            case Act::Tick:
+                desktop.setTitle(player.window, step.text);
+                controller.tick();
+                break;
+            case Act::Switch:
+                controller.enableClicked();
+                break;
+            case Act::Type:
+                view.type(step.text);
+                break;
+            case Act::ClosePlayer:
+                if (desktop.exists(player.window)) {
+                    desktop.destroyWindow(player.window);
+                }
+                controller.tick();
+                break;
+        }
+        std::vector<std::wstring> titles;
+        for (const std::wstring& message : mirc.received) {
+            titles.push_back(message.substr(0, message.find(L'|')));
+        }
+        EXPECT_EQ(titles, std::vector<std::wstring>(step.announced.begin(), step.announced.end())) << "step " << i;
+    }
+}
+
+// The change event runs inside the title write, before the labels move on, so a new title goes out with the
+// previous tick's time, number, percent and playlist length.
+TEST_F(AnnouncementTest, ANewTitleCarriesThePreviousTicksTrackValues) {
+    desktop.setTitle(player.window, L"7. First - Winamp");
+    controller.tick();
+    desktop.setTitle(player.window, L"8. Second - Winamp");
+    player.positionMs = 10000;
+    controller.tick();
+    EXPECT_EQ(mirc.received, (std::vector<std::wstring>{L"First||||", L"Second|1:05 / 3:05|7|35|12"}));
+    EXPECT_EQ(view.text(id::kLbltTime), L"0:10 / 3:05") << "the labels catch up after the event";
+}
+
+// Every client with a non-empty template is served, in the order AIM, AOL, Yahoo, mIRC, whatever option is chosen;
+// only the exactly empty template is skipped.
+TEST_F(AnnouncementTest, ClientsAreServedInOrderUnlessTheirTemplateIsEmpty) {
+    const std::string aim = "FindWindowA(\"AIM_ChatWnd\") = 0";
+    const std::string aol = "FindWindowA(\"AOL Frame25\") = 0";
+    const std::string yahoo = "FindWindowA(\"IMClass\") = 0";
+    const std::string mircFound = "FindWindowA(\"mIRC\") = " + std::to_string(desktop.findWindow("mIRC"));
+    const struct {
+        std::array<std::wstring, 4> templates;
+        Lines searches;  // AIM and Yahoo look their window up again for the click
+    } cases[] = {
+        {{L"a", L"b", L"c", L"d"}, {aim, aim, aol, yahoo, yahoo, mircFound}},
+        {{L"", L"", L"", L"d"}, {mircFound}},
+        {{L"", L"", L"", L""}, {}},
+        {{L" ", L"\r\n", L"", L""}, {aim, aim, aol}},
+    };
+    int song = 0;
+    for (const auto& c : cases) {
+        controller.optionClicked(0);
+        setTemplates(c.templates);
+        desktop.setTitle(player.window, L"1. Song " + std::to_wstring(++song) + L" - Winamp");
+        desktop.clearCalls();
+        controller.tick();
+        Lines searches;
+        for (const std::string& call : desktop.calls()) {
+            if (call.rfind("FindWindowA(", 0) == 0 && call.find("Winamp") == std::string::npos) {
+                searches.push_back(call);
+            }
+        }
+        EXPECT_EQ(searches, c.searches);
+    }
+    setTemplates({L"%s at %t on %d", L"", L"", L"x%tx %T"});
+    view.type(L"Song %d");
+    EXPECT_EQ(mirc.received.back(), L"x9:41:07 PMx %T") << "each client its own template";
+}
+
+}  // namespace
+}  // namespace marquill::test

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/fake_main_view.h"
+#include "app/main_controller.h"
+#include "app/main_window_description.h"
+#include "platform/sim/fake_clock.h"
+#include "platform/sim/fake_event_pump.h"
+#include "platform/sim/sim_desktop.h"
+#include "platform/sim/sim_files.h"
+#include "platform/sim/windows1252_codec.h"
+
+namespace marquill::test {
+
+namespace id = mainwindow::id;
+using Lines = std::vector<std::string>;
+
+// The controller with a fake main window on a sim desktop, its files in an in-memory folder.
+class ControllerTest : public ::testing::Test {
+protected:
+    void SetUp() override { view.attach(controller); }
+
+    // Runs the load event, then forgets what it did.
+    void start() {
+        controller.load();
+        forget();
+    }
+
+    void forget() {
+        desktop.clearCalls();
+        view.clearLog();
+    }
+
+    std::string handleOf(int control) const { return std::to_string(view.controlHandle(control)); }
+    std::string mainHandle() const { return std::to_string(view.windowHandle()); }
+
+    // Sets the four template boxes, AIM first.
+    void setTemplates(const std::array<std::wstring, 4>& templates) {
+        for (int client = 0; client < 4; ++client) {
+            view.setText(id::txtData(client), templates[static_cast<std::size_t>(client)]);
+        }
+    }
+
+    sim::Windows1252Codec codec;
+    sim::SimDesktop desktop{codec};
+    sim::FakeClock clock;
+    sim::FakeEventPump pump;
+    sim::SimFiles files{L"C:\\Amp"};
+    FakeMainView view{desktop, codec};
+    MainController controller{view, MainServices{desktop, clock, pump, codec, files}};
+};
+
+// A mIRC window with one channel whose edit line keeps every text it is given.
+struct SimMircChannel {
+    explicit SimMircChannel(sim::SimDesktop& desktop) {
+        const WindowHandle main = desktop.createWindow("mIRC");
+        const WindowHandle client = desktop.createWindow("MDIClient", L"", main);
+        const WindowHandle channel = desktop.createWindow("mIRC_Channel", L"", client);
+        const WindowHandle edit = desktop.createWindow("Edit", L"", channel);
+        desktop.setHandler(edit, [this](const sim::SimMessage& message) {
+            if (message.message == 12) {
+                received.push_back(message.text);
+            }
+            return 1;
+        });
+    }
+
+    std::vector<std::wstring> received;
+};
+
+}  // namespace marquill::test

@@ -1,0 +1,288 @@
+#include <functional>
+
+#include "app/controller_fixture.h"
+#include "message/template_store.h"
+#include "support/sim_player.h"
+
+namespace marquill::test {
+namespace {
+
+// The load event's six steps must run in their order: a template read before the flat styling, or a window shown
+// before its templates are in, is a different start-up from the one the user sees.
+TEST_F(ControllerTest, StartUpRunsItsStepsInOrder) {
+    files.putFile(L"C:\\Amp\\yahoo.txt", "from the file");
+    forget();
+    controller.load();
+
+    Lines expected = {"FindWindowA(\"Winamp v1.x\") = 0", "view: caption"};
+    for (int control : {id::txtData(0), id::txtData(1), id::txtData(2), id::txtData(3), id::kCmdSave}) {
+        const std::string h = handleOf(control);
+        expected.push_back("GetWindowLongA(" + h + ", -20) = 0");
+        expected.push_back("SetWindowLongA(" + h + ", -20, 131072) = 0");
+        expected.push_back("GetWindowLongA(" + h + ", -16) = 0");
+        expected.push_back("SetWindowLongA(" + h + ", -16, 0) = 0");
+        expected.push_back("SetWindowPos(" + h + ", 0, 0, 0, 0, 0, 55)");
+    }
+    expected.push_back("view: text txtData(2)");
+    expected.push_back("view: show window");
+    EXPECT_EQ(view.timeline(), expected);
+    EXPECT_EQ(view.caption(), L"MarquillAmp 1");
+}
+
+// After start-up nothing polls and the window is as created: a load that touched the timer or the options would
+// announce or switch templates on its own.
+TEST_F(ControllerTest, StartUpLeavesTimerOptionsAndHoldersAsCreated) {
+    files.putFile(L"C:\\Amp\\mirc.txt", "");
+    controller.load();
+
+    EXPECT_FALSE(view.timerEnabled());
+    EXPECT_TRUE(view.shown());
+    for (int client = 0; client < kClientCount; ++client) {
+        EXPECT_EQ(view.visible(id::txtData(client)), client == 0) << client;
+        EXPECT_EQ(view.bold(id::optFormate(client)), client == 0) << client;
+    }
+    for (int client = 0; client < 3; ++client) {
+        EXPECT_EQ(view.text(id::txtData(client)), defaultTemplate(client, codec)) << "absent file keeps the default";
+    }
+    EXPECT_EQ(view.text(id::txtData(3)), L"") << "an empty file empties its box";
+    for (int holder : {id::kTxtTitle, id::kLbltTime, id::kLblTrackNumber, id::kLblTrackPer, id::kLblTotalTracks}) {
+        EXPECT_EQ(view.text(holder), L"") << FakeMainView::nameOf(holder);
+    }
+}
+
+// The tick's five steps are guarded one by one: a member that fails costs only its own control's update.
+TEST_F(ControllerTest, AFailingTickStepLeavesOnlyItsOwnControl) {
+    const struct {
+        const char* what;
+        std::function<void(SimPlayer&)> spoil;
+        const wchar_t* time;  // what each label shows after the spoiled tick
+        const wchar_t* number;
+        const wchar_t* percent;
+        const wchar_t* tracks;
+    } cases[] = {
+        {"nothing fails", [](SimPlayer&) {}, L"0:10 / 3:20", L"13", L"5", L"20"},
+        {"length 0: percent divides by zero", [](SimPlayer& p) { p.lengthSeconds = 0; }, L"0:10 / 0:00", L"13", L"35",
+         L"20"},
+        {"position beyond 16 bits: time overflows", [](SimPlayer& p) { p.positionMs = 32767500; }, L"1:05 / 3:05",
+         L"13", L"16384", L"20"},
+        {"length beyond 16 bits: time overflows", [](SimPlayer& p) { p.lengthSeconds = 40000; }, L"1:05 / 3:05", L"13",
+         L"0", L"20"},
+        {"playlist beyond 16 bits", [](SimPlayer& p) { p.playlistLength = 40000; }, L"0:10 / 3:20", L"13", L"5", L"12"},
+    };
+    for (const auto& c : cases) {
+        sim::SimDesktop desktop(codec);
+        FakeMainView view(desktop, codec);
+        MainController controller(view, MainServices{desktop, clock, pump, codec, files});
+        view.attach(controller);
+        SimPlayer player(desktop, L"12. First - Winamp");
+        controller.load();
+        controller.tick();  // 1:05 / 3:05, 12, 35, 12
+
+        player.positionMs = 10000;
+        player.lengthSeconds = 200;
+        player.playlistLength = 20;
+        desktop.setTitle(player.window, L"13. Second - Winamp");
+        c.spoil(player);
+        controller.tick();
+        EXPECT_EQ(view.text(id::kTxtTitle), L"Second") << c.what;
+        EXPECT_EQ(view.text(id::kLbltTime), c.time) << c.what;
+        EXPECT_EQ(view.text(id::kLblTrackNumber), c.number) << c.what;
+        EXPECT_EQ(view.text(id::kLblTrackPer), c.percent) << c.what;
+        EXPECT_EQ(view.text(id::kLblTotalTracks), c.tracks) << c.what;
+    }
+}
+
+// Without a player the tick still writes what the members give then; only the percent (0/0) keeps its text.
+TEST_F(ControllerTest, TickWithoutPlayerWritesTheEmptyValues) {
+    SimPlayer player(desktop, L"4. Song - Winamp");
+    start();
+    controller.tick();
+    desktop.destroyWindow(player.window);
+    controller.tick();
+    EXPECT_EQ(view.text(id::kTxtTitle), L"");
+    EXPECT_EQ(view.text(id::kLbltTime), L"0:00 / 0:00");
+    EXPECT_EQ(view.text(id::kLblTrackNumber), L"0");
+    EXPECT_EQ(view.text(id::kLblTrackPer), L"35");
+    EXPECT_EQ(view.text(id::kLblTotalTracks), L"0");
+}
+
+// The switch decides on the timer alone and empties the title only when switching off; reading the check box, or
+// emptying the title on the way in, would break the on/off pairing.
+TEST_F(ControllerTest, EnableClickFlipsTheTimer) {
+    start();
+    view.type(L"typed");
+    forget();
+
+    controller.enableClicked();
+    EXPECT_EQ(view.timeline(), (Lines{"view: timer on"}));
+    EXPECT_EQ(view.text(id::kTxtTitle), L"typed");
+
+    forget();
+    controller.enableClicked();
+    EXPECT_EQ(view.log().size(), 2u);
+    EXPECT_EQ(view.log()[0].second, "view: timer off");
+    EXPECT_EQ(view.log()[1].second, "view: text txtTitle");
+    EXPECT_EQ(view.text(id::kTxtTitle), L"");
+    EXPECT_FALSE(view.timerEnabled());
+}
+
+// Exactly one template box visible and one option bold, with the same index, after any click.
+TEST_F(ControllerTest, OptionClickShowsOnlyItsTemplate) {
+    start();
+    for (std::int16_t chosen : {2, 2, 0, 3, 1}) {
+        controller.optionClicked(chosen);
+        for (int client = 0; client < kClientCount; ++client) {
+            EXPECT_EQ(view.visible(id::txtData(client)), client == chosen) << chosen << " " << client;
+            EXPECT_EQ(view.bold(id::optFormate(client)), client == chosen) << chosen << " " << client;
+        }
+    }
+    view.clearLog();
+    controller.optionClicked(2);
+    EXPECT_EQ(view.timeline(),
+              (Lines{"view: hide txtData(0)", "view: regular optFormate(0)", "view: hide txtData(1)",
+                     "view: regular optFormate(1)", "view: hide txtData(2)", "view: regular optFormate(2)",
+                     "view: hide txtData(3)", "view: regular optFormate(3)", "view: show txtData(2)",
+                     "view: bold optFormate(2)"}));
+    view.clearLog();
+    for (std::int16_t outside : {-1, 4, 32767}) {
+        controller.optionClicked(outside);
+    }
+    EXPECT_TRUE(view.log().empty()) << "an index outside 0..3 changes nothing";
+}
+
+// The test button's chain: the 4th "gdkWindowChild" of the top-level window, then first children twice. A chain
+// that searched on from nothing would start over at the first child and write into the wrong window.
+TEST_F(ControllerTest, Command1WritesIntoTheFixedGtkChild) {
+    struct Tree {
+        WindowHandle top = 0;
+        std::vector<WindowHandle> children;  // the gdkWindowChild children of top
+        WindowHandle level1 = 0;             // first child of the 4th
+        WindowHandle target = 0;             // first child of level1
+        std::vector<std::wstring> targetTexts;
+        std::vector<std::wstring> decoyTexts;
+    };
+    const auto recordInto = [](sim::SimDesktop& desktop, WindowHandle window, std::vector<std::wstring>& texts) {
+        desktop.setHandler(window, [&texts](const sim::SimMessage& m) {
+            texts.push_back(m.text);
+            return 1;
+        });
+    };
+    // `count` children of top; the 4th (if any) has the two levels below it when `deep`.
+    const auto build = [&](sim::SimDesktop& desktop, Tree& tree, int count, bool deep) {
+        tree.top = desktop.createWindow("gdkWindowToplevel");
+        for (int i = 1; i <= count; ++i) {
+            desktop.createWindow("gdkWindowOther", L"", tree.top);
+            tree.children.push_back(desktop.createWindow("gdkWindowChild", L"", tree.top));
+        }
+        // Under the first child, the window a wrapping search would reach.
+        const WindowHandle wrong = desktop.createWindow(
+            "gdkWindowChild", L"", desktop.createWindow("gdkWindowChild", L"", tree.children.at(0)));
+        recordInto(desktop, wrong, tree.decoyTexts);
+        if (count >= 4 && deep) {
+            tree.level1 = desktop.createWindow("gdkWindowChild", L"", tree.children[3]);
+            desktop.createWindow("gdkWindowChild", L"", tree.children[3]);
+            tree.target = desktop.createWindow("gdkWindowChild", L"", tree.level1);
+            desktop.createWindow("gdkWindowChild", L"", tree.level1);
+            recordInto(desktop, tree.target, tree.targetTexts);
+        }
+    };
+    const struct {
+        const char* what;
+        int children;
+        bool deep;
+        std::size_t calls;  // searches made, and the send when the chain is whole
+        bool delivered;
+    } cases[] = {
+        {"five children, whole chain", 5, true, 8, true},
+        {"four children, whole chain", 4, true, 8, true},
+        {"three children", 3, true, 5, false},
+        {"fourth child without children", 4, false, 6, false},
+    };
+    for (const auto& c : cases) {
+        sim::SimDesktop desktop(codec);
+        FakeMainView view(desktop, codec);
+        MainController controller(view, MainServices{desktop, clock, pump, codec, files});
+        Tree tree;
+        build(desktop, tree, c.children, c.deep);
+        desktop.clearCalls();
+        controller.command1Clicked();
+        EXPECT_EQ(desktop.calls().size(), c.calls) << c.what;
+        EXPECT_EQ(tree.targetTexts,
+                  c.delivered ? std::vector<std::wstring>{L"The New Text"} : std::vector<std::wstring>{})
+            << c.what;
+        EXPECT_TRUE(tree.decoyTexts.empty()) << c.what;
+    }
+
+    Tree tree;
+    build(desktop, tree, 5, true);
+    desktop.clearCalls();
+    controller.command1Clicked();
+    const std::string top = std::to_string(tree.top);
+    const auto child = [&](int n) { return std::to_string(tree.children[static_cast<std::size_t>(n - 1)]); };
+    const std::string level1 = std::to_string(tree.level1);
+    const std::string target = std::to_string(tree.target);
+    EXPECT_EQ(desktop.calls(), (Lines{
+                                   "FindWindowA(\"gdkWindowToplevel\") = " + top,
+                                   "FindWindowExA(" + top + ", 0, \"gdkWindowChild\") = " + child(1),
+                                   "FindWindowExA(" + top + ", " + child(1) + ", \"gdkWindowChild\") = " + child(2),
+                                   "FindWindowExA(" + top + ", " + child(2) + ", \"gdkWindowChild\") = " + child(3),
+                                   "FindWindowExA(" + top + ", " + child(3) + ", \"gdkWindowChild\") = " + child(4),
+                                   "FindWindowExA(" + child(4) + ", 0, \"gdkWindowChild\") = " + level1,
+                                   "FindWindowExA(" + level1 + ", 0, \"gdkWindowChild\") = " + target,
+                                   "SendMessageTimeoutA(" + target + ", 12, 0, \"The New Text\", 5000) = 1",
+                               }));
+
+    sim::SimDesktop empty(codec);
+    FakeMainView emptyView(empty, codec);
+    MainController alone(emptyView, MainServices{empty, clock, pump, codec, files});
+    empty.clearCalls();
+    alone.command1Clicked();
+    EXPECT_EQ(empty.calls(), (Lines{"FindWindowA(\"gdkWindowToplevel\") = 0"})) << "no GTK window: one search only";
+}
+
+// Closing ends the program after removing the tray icon, from either state; an icon left behind would outlive us.
+TEST_F(ControllerTest, QueryUnloadRemovesTheIconThenEnds) {
+    for (bool inTray : {false, true}) {
+        sim::SimDesktop desktop(codec);
+        FakeMainView view(desktop, codec);
+        MainController controller(view, MainServices{desktop, clock, pump, codec, files});
+        controller.load();
+        if (inTray) {
+            view.minimise();
+            controller.resized();
+        }
+        desktop.clearCalls();
+        view.clearLog();
+        controller.queryUnload();
+        const std::string main = std::to_string(view.windowHandle());
+        EXPECT_EQ(view.timeline(),
+                  (Lines{"Shell_NotifyIconA(2, " + main + ", 1) = " + (inTray ? "1" : "0"), "view: end"}));
+        EXPECT_FALSE(desktop.trayIconShown(view.windowHandle(), 1));
+        EXPECT_TRUE(view.ended());
+    }
+}
+
+// Save writes every box to its file and tells the user in one box titled "MarquillAmp", failures named.
+TEST_F(ControllerTest, SaveWritesAllFourAndReports) {
+    start();
+    setTemplates({L"a %s", L"", L"y\r\n", L"m"});
+    controller.saveClicked();
+    EXPECT_EQ(files.contents(L"C:\\Amp\\aim.txt"), "a %s");
+    EXPECT_EQ(files.contents(L"C:\\Amp\\aol.txt"), "");
+    EXPECT_EQ(files.contents(L"C:\\Amp\\yahoo.txt"), "y\r\n");
+    EXPECT_EQ(files.contents(L"C:\\Amp\\mirc.txt"), "m");
+    ASSERT_EQ(view.messageBoxes.size(), 1u);
+    EXPECT_EQ(view.messageBoxes[0].first, L"Messages Saved!");
+    EXPECT_EQ(view.messageBoxes[0].second, L"MarquillAmp");
+
+    files.failAt(L"C:\\Amp\\aol.txt", sim::FileStep::Write, L"Disk full.");
+    setTemplates({L"A2", L"O2", L"Y2", L"M2"});
+    controller.saveClicked();
+    EXPECT_EQ(files.contents(L"C:\\Amp\\mirc.txt"), "M2") << "later files are still written";
+    ASSERT_EQ(view.messageBoxes.size(), 2u);
+    EXPECT_NE(view.messageBoxes[1].first.find(L"C:\\Amp\\aol.txt: Disk full."), std::wstring::npos);
+    EXPECT_EQ(view.messageBoxes[1].second, L"MarquillAmp");
+}
+
+}  // namespace
+}  // namespace marquill::test

@@ -1,0 +1,225 @@
+#include "app/main_window_description.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <stdexcept>
+#include <string>
+
+#include "message/template_store.h"
+#include "platform/sim/windows1252_codec.h"
+
+namespace marquill::mainwindow {
+namespace {
+
+const ControlDescription& control(const std::string& name, int index = kNoIndex) {
+    for (const ControlDescription& c : kControls) {
+        if (name == c.name && c.index == index) {
+            return c;
+        }
+    }
+    throw std::out_of_range(name);
+}
+
+// 27 instances under 15 names, arrays indexed from 0 without gaps: a missing or doubled control is a missing window.
+TEST(MainWindowDescriptionTest, HoldsEveryControlOnce) {
+    std::map<std::string, std::set<int>> indexes;
+    std::set<int> ids;
+    for (const ControlDescription& c : kControls) {
+        EXPECT_TRUE(indexes[c.name].insert(c.index).second) << c.name << " " << c.index;
+        EXPECT_TRUE(ids.insert(c.id).second) << "id " << c.id;
+        EXPECT_EQ(findControl(c.id), &c);
+        EXPECT_GT(c.id, 2) << "ids 1 and 2 are IDOK and IDCANCEL";
+    }
+    EXPECT_EQ(kControls.size(), 27u);
+    EXPECT_EQ(indexes.size(), 15u);
+    EXPECT_EQ(indexes["optFormate"], (std::set<int>{0, 1, 2, 3}));
+    EXPECT_EQ(indexes["txtData"], (std::set<int>{0, 1, 2, 3}));
+    EXPECT_EQ(indexes["lblFace"], (std::set<int>{0, 1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(findControl(999), nullptr);
+}
+
+// Tab indexes run 0 to 24 over the whole window, each once, in the stated order.
+TEST(MainWindowDescriptionTest, TabIndexesRunFrom0To24) {
+    const std::vector<std::pair<std::string, int>> order = {
+        {"frmMesg", kNoIndex},
+        {"txtData", 0},
+        {"lblFace", 0},
+        {"lblFace", 1},
+        {"lblFace", 2},
+        {"lblFace", 3},
+        {"lblFace", 4},
+        {"lblFace", 5},
+        {"optFormate", 0},
+        {"optFormate", 1},
+        {"optFormate", 2},
+        {"Label1", kNoIndex},
+        {"Command1", kNoIndex},
+        {"txtData", 1},
+        {"txtData", 2},
+        {"chkEnable", kNoIndex},
+        {"txtTitle", kNoIndex},
+        {"lbltTime", kNoIndex},
+        {"lblTrackNumber", kNoIndex},
+        {"lblTrackPer", kNoIndex},
+        {"lblTotalTracks", kNoIndex},
+        {"lblFace", 6},
+        {"txtData", 3},
+        {"optFormate", 3},
+        {"cmdSave", kNoIndex},
+    };
+    for (std::size_t tab = 0; tab < order.size(); ++tab) {
+        EXPECT_EQ(control(order[tab].first, order[tab].second).tabIndex, static_cast<int>(tab)) << order[tab].first;
+    }
+    EXPECT_EQ(control("tmrAmp").tabIndex, kNoTabIndex);
+    EXPECT_EQ(control("Image1").tabIndex, kNoTabIndex);
+}
+
+// The pixel rectangles at 96 DPI in the table: a control out of place by one pixel overlaps or hides another.
+TEST(MainWindowDescriptionTest, PixelRectsAt96Dpi) {
+    const struct {
+        const char* name;
+        int index;
+        PixelRect inContainer;
+    } cases[] = {
+        {"optFormate", 3, {80, 232, 65, 17}},
+        {"txtTitle", kNoIndex, {352, 328, 217, 19}},
+        {"chkEnable", kNoIndex, {176, 232, 161, 17}},
+        {"Command1", kNoIndex, {432, 120, 73, 41}},
+        {"optFormate", 2, {24, 232, 65, 17}},
+        {"optFormate", 1, {80, 216, 65, 17}},
+        {"optFormate", 0, {24, 216, 65, 17}},
+        {"frmMesg", kNoIndex, {8, 8, 329, 185}},
+        {"lblTotalTracks", kNoIndex, {352, 232, 169, 17}},
+        {"lblTrackPer", kNoIndex, {352, 256, 185, 17}},
+        {"lblTrackNumber", kNoIndex, {352, 280, 177, 17}},
+        {"lbltTime", kNoIndex, {352, 304, 193, 17}},
+        {"Label1", kNoIndex, {8, 200, 113, 17}},
+        {"cmdSave", kNoIndex, {264, 152, 57, 25}},
+        {"txtData", 3, {8, 16, 313, 89}},
+        {"txtData", 0, {8, 16, 313, 89}},
+        {"Image1", kNoIndex, {288, 112, 32, 32}},
+        {"lblFace", 6, {120, 112, 105, 17}},
+        {"lblFace", 5, {120, 144, 57, 17}},
+        {"lblFace", 4, {120, 128, 57, 17}},
+        {"lblFace", 3, {8, 160, 105, 17}},
+        {"lblFace", 2, {8, 144, 105, 17}},
+        {"lblFace", 1, {8, 128, 81, 17}},
+        {"lblFace", 0, {8, 112, 81, 17}},
+    };
+    for (const auto& c : cases) {
+        const ControlDescription& described = control(c.name, c.index);
+        const PixelRect rect = clientPixelRect(described, 96, 96);
+        const int offset = described.inFrame ? 8 : 0;  // the frame's own origin
+        EXPECT_EQ(rect.left, c.inContainer.left + offset) << c.name << c.index;
+        EXPECT_EQ(rect.top, c.inContainer.top + offset) << c.name << c.index;
+        EXPECT_EQ(rect.width, c.inContainer.width) << c.name << c.index;
+        EXPECT_EQ(rect.height, c.inContainer.height) << c.name << c.index;
+    }
+    EXPECT_EQ(twipsToPixels(kClientWidthTwips, 96), 345);
+    EXPECT_EQ(twipsToPixels(kClientHeightTwips, 96), 255);
+    EXPECT_EQ(twipsToPixels(kClientLeftTwips, 96), 222);
+    EXPECT_EQ(twipsToPixels(kClientTopTwips, 96), 230);
+}
+
+// Other DPIs scale every length and round to the nearest pixel; the frame's children move with the frame.
+TEST(MainWindowDescriptionTest, TwipsScaleWithTheDpi) {
+    const struct {
+        int twips;
+        int dpi;
+        int pixels;
+    } cases[] = {
+        {5175, 120, 431}, {5175, 144, 518}, {5175, 192, 690}, {255, 120, 21}, {120, 120, 10},
+        {15, 96, 1},      {7, 96, 0},       {8, 96, 1},       {0, 96, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(twipsToPixels(c.twips, c.dpi), c.pixels) << c.twips << " at " << c.dpi;
+    }
+    const PixelRect box = clientPixelRect(control("txtData", 0), 192, 144);
+    EXPECT_EQ(box.left, 16 + 16);
+    EXPECT_EQ(box.top, 12 + 24);
+    EXPECT_EQ(box.width, 626);
+    EXPECT_EQ(box.height, 134);
+    EXPECT_EQ(fontHeightPixels(96), -11);
+    EXPECT_EQ(fontHeightPixels(120), -14);
+    EXPECT_EQ(fontHeightPixels(144), -17);
+}
+
+// Fonts, colours and visibility as created: bold where stated (the frame's font reaches its children), only the
+// AIM template shown.
+TEST(MainWindowDescriptionTest, FontsColoursAndVisibility) {
+    std::set<std::string> bold;
+    std::set<std::string> hidden;
+    for (const ControlDescription& c : kControls) {
+        const std::string name = std::string(c.name) + (c.index == kNoIndex ? "" : std::to_string(c.index));
+        if (c.bold) {
+            bold.insert(name);
+        }
+        if (!c.visible) {
+            hidden.insert(name);
+        }
+    }
+    EXPECT_EQ(bold, (std::set<std::string>{"chkEnable", "optFormate0", "frmMesg", "Label1", "cmdSave", "txtData0",
+                                           "txtData1", "txtData2", "txtData3", "lblFace0", "lblFace1", "lblFace2",
+                                           "lblFace3", "lblFace4", "lblFace5", "lblFace6"}));
+    EXPECT_EQ(hidden, (std::set<std::string>{"tmrAmp", "txtData1", "txtData2", "txtData3"}));
+
+    const struct {
+        const char* name;
+        int index;
+        int red, green, blue;
+    } colours[] = {
+        {"lblTrackPer", kNoIndex, 128, 128, 128},
+        {"lblTrackNumber", kNoIndex, 128, 128, 128},
+        {"lbltTime", kNoIndex, 192, 192, 192},
+        {"txtData", 3, 255, 255, 255},
+        {"txtData", 2, 238, 223, 242},
+        {"txtData", 1, 212, 228, 244},
+        {"txtData", 0, 255, 251, 240},
+    };
+    int coloured = 0;
+    for (const ControlDescription& c : kControls) {
+        coloured += c.background.has_value();
+    }
+    EXPECT_EQ(coloured, static_cast<int>(std::size(colours)));
+    for (const auto& c : colours) {
+        const auto& background = control(c.name, c.index).background;
+        ASSERT_TRUE(background) << c.name;
+        EXPECT_EQ(background->red, c.red) << c.name << c.index;
+        EXPECT_EQ(background->green, c.green) << c.name << c.index;
+        EXPECT_EQ(background->blue, c.blue) << c.name << c.index;
+    }
+}
+
+// The texts a control is created with, the template boxes holding their client's default.
+TEST(MainWindowDescriptionTest, InitialTexts) {
+    sim::Windows1252Codec codec;
+    const struct {
+        const char* name;
+        int index;
+        std::wstring text;
+    } cases[] = {
+        {"optFormate", 0, L"AIM"},
+        {"optFormate", 1, L"AOL"},
+        {"optFormate", 2, L"Yahoo"},
+        {"optFormate", 3, L"Mirc"},
+        {"chkEnable", kNoIndex, L"Enable Marquill Amp"},
+        {"Command1", kNoIndex, L"Command1"},
+        {"frmMesg", kNoIndex, L"Message"},
+        {"Label1", kNoIndex, L"Messenger"},
+        {"cmdSave", kNoIndex, L"Save"},
+        {"txtTitle", kNoIndex, L""},
+        {"lbltTime", kNoIndex, L""},
+        {"lblFace", 0, L"%s  Song Title"},
+        {"lblFace", 6, L"%tl Tracks in play list"},
+        {"txtData", 0, defaultTemplate(0, codec)},
+        {"txtData", 3, defaultTemplate(3, codec)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(initialText(control(c.name, c.index), codec), c.text) << c.name << c.index;
+    }
+}
+
+}  // namespace
+}  // namespace marquill::mainwindow

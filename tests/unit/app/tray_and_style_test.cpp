@@ -1,0 +1,137 @@
+#include "app/controller_fixture.h"
+#include "app/flat_style.h"
+#include "app/sys_tray.h"
+
+namespace marquill::test {
+namespace {
+
+// Shell_NotifyIconA reads these 88 bytes as they stand; one byte out of place and the icon or its tip is wrong.
+TEST(TrayIconDataTest, RecordBytesAreTheFirstFormOfTheStructure) {
+    const TrayRecordBytes record = fillTrayIconData(0x00012345, 0xA1B2C3D4);
+    const std::uint8_t head[24] = {
+        88,   0,    0,    0,     // cbSize
+        0x45, 0x23, 0x01, 0,     // hWnd
+        1,    0,    0,    0,     // uID
+        7,    0,    0,    0,     // uFlags
+        0,    2,    0,    0,     // uCallbackMessage 512
+        0xD4, 0xC3, 0xB2, 0xA1,  // hIcon
+    };
+    for (std::size_t i = 0; i < 24; ++i) {
+        EXPECT_EQ(record[i], head[i]) << "byte " << i;
+    }
+    const std::string tip(reinterpret_cast<const char*>(&record[24]), 64);
+    EXPECT_EQ(tip, std::string(" MarquillAmp 1 ") + '\0' + std::string(48, ' '));
+}
+
+// Which tray mouse messages bring the window back: a press, or mere movement over the icon, must not.
+TEST(TrayIconDataTest, OnlyButtonReleasesAndDoubleClicksRestore) {
+    const struct {
+        std::int32_t message;
+        bool restores;
+    } cases[] = {
+        {512, false}, {513, false}, {514, true}, {515, true},  {516, false},  {517, true},
+        {518, false}, {519, false}, {0, false},  {344, false}, {-514, false}, {514 + 65536, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(restoresFromTray(c.message), c.restores) << c.message;
+    }
+}
+
+// MakeFlat swaps the sunken edge for the thin one and strips the frames, leaving every other style bit alone;
+// a wrong mask would hide a scroll bar or make a box a top-level window.
+TEST(FlatStyleTest, MasksChangeOnlyTheirBits) {
+    const struct {
+        std::uint32_t style;
+        std::uint32_t exStyle;
+        std::uint32_t flatStyle;
+        std::uint32_t flatExStyle;
+    } cases[] = {
+        {0x50A10044, 0x00000204, 0x50210044, 0x00020004},  // multi-line edit: border dropped, scroll bar kept
+        {0x50010000, 0x00000200, 0x50010000, 0x00020000}, {0xFFFFFFFF, 0xFFFFFFFF, 0xFF3BFFFF, 0xFFFFFDFF},
+        {0x00000000, 0x00000000, 0x00000000, 0x00020000}, {0x00C40000, 0x00020200, 0x00000000, 0x00020000},
+    };
+    for (const auto& c : cases) {
+        sim::Windows1252Codec codec;
+        sim::SimDesktop desktop(codec);
+        const WindowHandle box = desktop.createWindow("Edit");
+        desktop.setWindowLong(box, kGwlStyle, static_cast<std::int32_t>(c.style));
+        desktop.setWindowLong(box, kGwlExStyle, static_cast<std::int32_t>(c.exStyle));
+        desktop.clearCalls();
+        MakeFlat(desktop, box);
+        EXPECT_EQ(static_cast<std::uint32_t>(desktop.getWindowLong(box, kGwlStyle)), c.flatStyle)
+            << std::hex << c.style;
+        EXPECT_EQ(static_cast<std::uint32_t>(desktop.getWindowLong(box, kGwlExStyle)), c.flatExStyle)
+            << std::hex << c.exStyle;
+        ASSERT_GE(desktop.calls().size(), 5u);
+        EXPECT_EQ(desktop.calls()[4], "SetWindowPos(1, 0, 0, 0, 0, 0, 55)") << "the frame is recomputed last";
+    }
+}
+
+class TrayTest : public ControllerTest {
+protected:
+    void SetUp() override {
+        ControllerTest::SetUp();
+        start();
+    }
+
+    std::string trayCall(int operation, bool result) const {
+        return "Shell_NotifyIconA(" + std::to_string(operation) + ", " + mainHandle() +
+               ", 1) = " + (result ? "1" : "0");
+    }
+
+    void minimiseToTray() {
+        view.minimise();
+        controller.resized();
+    }
+};
+
+// Minimising hides the window and shows the icon; any other resize leaves the tray alone.
+TEST_F(TrayTest, OnlyAMinimisingResizeGoesToTheTray) {
+    controller.resized();
+    view.setWindowState(WindowState::Maximised);
+    controller.resized();
+    view.clearLog();
+    EXPECT_TRUE(view.timeline().empty());
+
+    minimiseToTray();
+    EXPECT_EQ(view.timeline(), (Lines{"view: hide window", trayCall(0, true)}));
+    EXPECT_TRUE(desktop.trayIconShown(view.windowHandle(), 1));
+}
+
+// A click on the icon restores in this order: normal state, foreground, shown, icon removed. Other mouse messages,
+// real pointer movement over the window included, do nothing.
+TEST_F(TrayTest, ReleaseOverTheIconRestoresTheWindow) {
+    minimiseToTray();
+    forget();
+    for (std::int32_t ignored : {512, 513, 516, 0, 200}) {
+        controller.mouseMoved(ignored);
+    }
+    EXPECT_TRUE(view.timeline().empty());
+
+    controller.mouseMoved(514);
+    EXPECT_EQ(view.timeline(), (Lines{"view: state 0", "SetForegroundWindow(" + mainHandle() + ")", "view: show window",
+                                      trayCall(2, true)}));
+    EXPECT_FALSE(desktop.trayIconShown(view.windowHandle(), 1));
+    EXPECT_EQ(desktop.foregroundWindow(), view.windowHandle());
+}
+
+// After the shell restarts it knows no icons: a window in the tray must put its icon back, or it has no way back.
+TEST_F(TrayTest, ShellRestartReAddsTheIconOnlyWhileInTheTray) {
+    controller.shellRestarted();
+    EXPECT_TRUE(view.timeline().empty()) << "on screen: no icon to put back";
+
+    minimiseToTray();
+    desktop.notifyIcon(kNotifyIconDelete, fillTrayIconData(view.windowHandle(), FakeMainView::kIcon));  // the crash
+    forget();
+    controller.shellRestarted();
+    EXPECT_EQ(view.timeline(), (Lines{trayCall(0, true)}));
+    EXPECT_TRUE(desktop.trayIconShown(view.windowHandle(), 1));
+
+    controller.mouseMoved(515);
+    forget();
+    controller.shellRestarted();
+    EXPECT_TRUE(view.timeline().empty()) << "restored: the icon stays away";
+}
+
+}  // namespace
+}  // namespace marquill::test
