@@ -7,7 +7,7 @@ BENCH := build/bench
 FUZZ := build/fuzz
 FUZZ_SECONDS ?= 30
 
-.PHONY: test packages native win32 test-native test-win32 bench fuzz clean
+.PHONY: test packages native win32 test-native test-win32 demo bench fuzz clean
 
 test: test-native test-win32
 
@@ -31,6 +31,11 @@ test-native: native
 
 test-win32: win32
 	cmake/wine-session.sh $(CURDIR)/$(WIN32)/wineprefix ctest --test-dir $(WIN32) --output-on-failure
+
+# The program with the fake player and chat clients under Wine (the user's DISPLAY, or Xvfb): prints what the
+# holders showed and what each client received, and saves a screenshot as $(WIN32)/demo/marquill-demo.png.
+demo: win32
+	tools/demo.sh $(WIN32)
 
 # Prints figures; not a test.
 bench: packages

@@ -1,0 +1,112 @@
+#include "peers/fake_player.h"
+
+namespace marquill::peers {
+namespace {
+
+constexpr const char* kPlayerClass = "Winamp v1.x";
+constexpr UINT kQueryMessage = WM_USER;
+
+void registerPlayerClass(WNDPROC procedure) {
+    WNDCLASSEXA existing = {};
+    existing.cbSize = sizeof(existing);
+    if (GetClassInfoExA(GetModuleHandleA(nullptr), kPlayerClass, &existing)) {
+        return;
+    }
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = kPlayerClass;
+    RegisterClassExA(&windowClass);
+}
+
+}  // namespace
+
+FakePlayer::FakePlayer(const std::string& title, const PlayerReplies& replies, bool visible) : replies_(replies) {
+    registerPlayerClass(windowProc);
+    CreateWindowExA(0, kPlayerClass, title.c_str(), WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0), 0, 0, 360, 90,
+                    nullptr, nullptr, GetModuleHandleA(nullptr), this);
+}
+
+FakePlayer::~FakePlayer() {
+    if (IsWindow(window_)) {
+        DestroyWindow(window_);
+    }
+}
+
+void FakePlayer::setTitle(const std::string& title) {
+    SetWindowTextA(window_, title.c_str());
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void FakePlayer::setReplies(const PlayerReplies& replies) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    replies_ = replies;
+}
+
+std::vector<std::int32_t> FakePlayer::commands() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return commands_;
+}
+
+int FakePlayer::queryCount() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return queryCount_;
+}
+
+LRESULT CALLBACK FakePlayer::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    if (message == WM_NCCREATE) {
+        auto* player = static_cast<FakePlayer*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        player->window_ = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(player));
+    }
+    auto* player = reinterpret_cast<FakePlayer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (player == nullptr) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    }
+    return player->handle(message, wParam, lParam);
+}
+
+LRESULT FakePlayer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kQueryMessage) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        ++queryCount_;
+        switch (lParam) {
+            case 0:
+                return replies_.version;
+            case 104:
+                return replies_.status;
+            case 105:
+                return wParam == 1 ? replies_.lengthSeconds : replies_.positionMs;
+            case 124:
+                return replies_.playlistLength;
+            default:
+                return 0;
+        }
+    }
+    if (message == WM_COMMAND) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        commands_.push_back(static_cast<std::int32_t>(wParam));
+        return 0;
+    }
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint;
+        const HDC dc = BeginPaint(window_, &paint);
+        char title[1024];
+        GetWindowTextA(window_, title, sizeof(title));
+        RECT client;
+        GetClientRect(window_, &client);
+        SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+        DrawTextA(dc, title, -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+        EndPaint(window_, &paint);
+        return 0;
+    }
+    return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+}  // namespace marquill::peers

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace marquill::peers {
+
+// The replies of the player's queries: 0 version, 104 status, 105 with data 0 and 1, 124 playlist length.
+struct PlayerReplies {
+    std::int32_t version = 0x5094;
+    std::int32_t status = 1;
+    std::int32_t positionMs = 0;
+    std::int32_t lengthSeconds = 0;
+    std::int32_t playlistLength = 0;
+};
+
+// The player's main window, class "Winamp v1.x". It answers the queries from its replies (other codes: 0), keeps
+// the identifiers of the commands it receives and counts the queries. Its title is its real caption, since another
+// process reads that without asking the window. Created and destroyed on one thread that pumps messages; the
+// setters and readers may be called from any thread. Plays nothing and does not act on commands.
+class FakePlayer {
+public:
+    FakePlayer(const std::string& title, const PlayerReplies& replies, bool visible = false);
+    ~FakePlayer();
+    FakePlayer(const FakePlayer&) = delete;
+    FakePlayer& operator=(const FakePlayer&) = delete;
+
+    HWND window() const { return window_; }
+
+    void setTitle(const std::string& title);
+    void setReplies(const PlayerReplies& replies);
+    std::vector<std::int32_t> commands() const;
+    int queryCount() const;
+
+private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    mutable std::mutex mutex_;
+    PlayerReplies replies_;
+    std::vector<std::int32_t> commands_;
+    int queryCount_ = 0;
+    HWND window_ = nullptr;
+};
+
+}  // namespace marquill::peers

@@ -1,0 +1,142 @@
+#include "peers/peer_tree.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace marquill::peers {
+namespace {
+
+constexpr const char* kNodeProperty = "MarquillPeerNode";
+
+void ensureClass(const char* className) {
+    WNDCLASSEXA existing = {};
+    existing.cbSize = sizeof(existing);
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    if (GetClassInfoExA(instance, className, &existing) || GetClassInfoExA(nullptr, className, &existing)) {
+        return;
+    }
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = className;
+    RegisterClassExA(&windowClass);
+}
+
+}  // namespace
+
+struct PeerTree::Node {
+    PeerTree* tree;
+    std::string label;
+    WNDPROC original;
+    bool top;
+};
+
+PeerTree::PeerTree(const std::vector<PeerNode>& nodes, const PeerWindowOptions& options)
+    : quitOnClose_(options.quitOnClose) {
+    for (const PeerNode& node : nodes) {
+        ensureClass(node.className);
+        const bool top = node.parent < 0;
+        const HWND parent = top ? nullptr : windows_.at(static_cast<std::size_t>(node.parent));
+        DWORD style = top ? WS_OVERLAPPEDWINDOW : WS_CHILD | WS_CLIPSIBLINGS;
+        if (top && options.visible) {
+            style |= WS_VISIBLE;
+        }
+        const RECT place = top ? options.frame : RECT{0, 0, 0, 0};
+        CLIENTCREATESTRUCT mdi = {nullptr, 0xFF00};  // the MDI client reads this at creation
+        const HWND window = CreateWindowExA(0, node.className, top ? options.title.c_str() : "", style, place.left,
+                                            place.top, place.right - place.left, place.bottom - place.top, parent,
+                                            nullptr, GetModuleHandleA(nullptr), &mdi);
+        windows_.push_back(window);
+        nodes_.push_back(std::make_unique<Node>(Node{this, node.label, nullptr, top}));
+        SetPropA(window, kNodeProperty, nodes_.back().get());
+        nodes_.back()->original = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(recordingProc)));
+    }
+    if (options.listEvents) {
+        RECT client;
+        GetClientRect(top(), &client);
+        list_ = CreateWindowExA(0, "ListBox", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, 0, 0,
+                                client.right, client.bottom, top(), nullptr, GetModuleHandleA(nullptr), nullptr);
+        SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+        recorder_.setListener([this](const std::string& line) { showLine(line); });
+    }
+}
+
+PeerTree::~PeerTree() {
+    recorder_.setListener(nullptr);
+    if (IsWindow(top())) {
+        DestroyWindow(top());
+    }
+}
+
+LRESULT CALLBACK PeerTree::recordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    auto* node = static_cast<Node*>(GetPropA(window, kNodeProperty));
+    if (node == nullptr) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    Recorder& recorder = node->tree->recorder_;
+    switch (message) {
+        case WM_SETTEXT:
+            recorder.add(node->label + " text " + (lParam ? reinterpret_cast<const char*>(lParam) : ""));
+            break;
+        case WM_CHAR:
+            recorder.add(node->label + " char " + std::to_string(wParam));
+            break;
+        case WM_LBUTTONDOWN:
+            recorder.add(node->label + " down");
+            break;
+        case WM_LBUTTONUP:
+            recorder.add(node->label + " up");
+            break;
+        case WM_SIZE:
+            if (node->top && node->tree->list_) {
+                MoveWindow(node->tree->list_, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+            }
+            break;
+        case WM_DESTROY:
+            if (node->top && node->tree->quitOnClose_) {
+                PostQuitMessage(0);
+            }
+            break;
+        case WM_NCDESTROY: {
+            const WNDPROC original = node->original;
+            RemovePropA(window, kNodeProperty);
+            return CallWindowProcA(original, window, message, wParam, lParam);
+        }
+    }
+    return CallWindowProcA(node->original, window, message, wParam, lParam);
+}
+
+void PeerTree::showLine(const std::string& line) {
+    if (!IsWindow(list_)) {
+        return;
+    }
+    const LRESULT index = SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(printable(line).c_str()));
+    SendMessageA(list_, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+}
+
+std::string printable(const std::string& text) {
+    std::string shown;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\r') {
+            shown += "\\r";
+        } else if (c == '\n') {
+            shown += "\\n";
+        } else if (c == '\\') {
+            shown += "\\\\";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof(escaped), "\\x%02X", byte);
+            shown += escaped;
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
+}  // namespace marquill::peers

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "peers/recorder.h"
+
+namespace marquill::peers {
+
+// One window of a peer's tree: its class, the index of its parent in the same table (-1: top level) and the label
+// under which its events are recorded.
+struct PeerNode {
+    const char* className;
+    int parent;
+    const char* label;
+};
+
+struct PeerWindowOptions {
+    std::string title;
+    bool visible = false;
+    RECT frame = {0, 0, 320, 200};
+    bool listEvents = false;   // a list box over the top window shows each recorded line
+    bool quitOnClose = false;  // closing the top window ends the thread's message loop
+};
+
+// The windows of one outside program, created in table order on the calling thread (which must pump messages and
+// must be the one that destroys the tree). Siblings come in table order in the child search, so a table places
+// decoys before and after each target, and a search for the wrong ordinal records into a decoy. Every window
+// records WM_SETTEXT ("<label> text <text>"), WM_CHAR ("<label> char <code>") and left-button messages
+// ("<label> down", "<label> up"), then handles them as its class does. "Button", "Edit" and "MDIClient" are the
+// system's own controls; other classes are plain windows. Nothing else of the real programs is simulated.
+class PeerTree {
+public:
+    PeerTree(const std::vector<PeerNode>& nodes, const PeerWindowOptions& options);
+    ~PeerTree();
+    PeerTree(const PeerTree&) = delete;
+    PeerTree& operator=(const PeerTree&) = delete;
+
+    HWND top() const { return windows_.front(); }
+    Recorder& recorder() { return recorder_; }
+    const Recorder& recorder() const { return recorder_; }
+
+private:
+    struct Node;
+    static LRESULT CALLBACK recordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    void showLine(const std::string& line);
+
+    Recorder recorder_;
+    std::vector<std::unique_ptr<Node>> nodes_;
+    std::vector<HWND> windows_;
+    HWND list_ = nullptr;
+    bool quitOnClose_;
+};
+
+// Control characters as C escapes, so a recorded line prints on one line.
+std::string printable(const std::string& text);
+
+}  // namespace marquill::peers

@@ -1,0 +1,118 @@
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "app/main_window_description.h"
+#include "peers/remote_control.h"
+
+// The user's hand in the demo, one action per run:
+//   demo_driver [--desktop=NAME] enable               waits for the program's window, ticks "Enable Marquill Amp"
+//   demo_driver [--desktop=NAME] watch SONGS SECONDS  prints the holders at each new title, SONGS times
+//   demo_driver [--desktop=NAME] close                closes the program, the player and the chat clients
+// With --desktop the driver works on that desktop's windows (the demo's programs may run on a desktop of their
+// own). Exits with 1 when something did not happen within its bound.
+namespace {
+
+namespace id = marquill::mainwindow::id;
+using marquill::peers::controlText;
+using marquill::peers::waitUntil;
+
+constexpr DWORD kStartTimeoutMs = 30000;
+
+HWND mainWindow() {
+    return FindWindowA(marquill::mainwindow::kWindowClass, nullptr);
+}
+
+int enable() {
+    // The window exists before its controls, and is shown once start-up has ended.
+    if (!waitUntil([] { return IsWindowVisible(mainWindow()) != 0; }, kStartTimeoutMs)) {
+        std::fprintf(stderr, "demo: the program's window did not appear\n");
+        return 1;
+    }
+    const HWND box = GetDlgItem(mainWindow(), id::kChkEnable);
+    if (!marquill::peers::click(box) || SendMessageA(box, BM_GETCHECK, 0, 0) != BST_CHECKED) {
+        std::fprintf(stderr, "demo: could not tick \"%s\"\n", controlText(box).c_str());
+        return 1;
+    }
+    std::printf("driver: ticked \"%s\"\n", controlText(box).c_str());
+    return 0;
+}
+
+std::string holder(int controlId) {
+    return controlText(GetDlgItem(mainWindow(), controlId));
+}
+
+int watch(int songs, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    std::string last;
+    for (int seen = 0; seen < songs;) {
+        std::string title;
+        const bool changed = waitUntil(
+            [&] {
+                title = holder(id::kTxtTitle);
+                return !title.empty() && title != last;
+            },
+            timeoutMs - std::min(timeoutMs, GetTickCount() - start));
+        if (!changed) {
+            std::fprintf(stderr, "demo: only %d new titles within the time\n", seen);
+            return 1;
+        }
+        // The labels catch up later in the same tick; give the program a few ticks before reading them.
+        Sleep(200);
+        std::printf(
+            "holders: txtTitle \"%s\" | lbltTime \"%s\" | lblTrackNumber \"%s\" | lblTrackPer \"%s\" | "
+            "lblTotalTracks \"%s\"\n",
+            holder(id::kTxtTitle).c_str(), holder(id::kLbltTime).c_str(), holder(id::kLblTrackNumber).c_str(),
+            holder(id::kLblTrackPer).c_str(), holder(id::kLblTotalTracks).c_str());
+        std::fflush(stdout);
+        last = title;
+        ++seen;
+    }
+    return 0;
+}
+
+int close() {
+    const char* classes[] = {marquill::mainwindow::kWindowClass, "Winamp v1.x", "AIM_ChatWnd"};
+    bool allGone = true;
+    for (const char* className : classes) {
+        const HWND window = FindWindowA(className, nullptr);
+        if (window) {
+            marquill::peers::requestClose(window);
+        }
+        allGone = waitUntil([&] { return FindWindowA(className, nullptr) == nullptr; }, 10000) && allGone;
+    }
+    return allGone ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string desktopOption = "--desktop=";
+    if (argc > 1 && std::string(argv[1]).rfind(desktopOption, 0) == 0) {
+        // Window searches look at the calling thread's desktop; a thread without windows may change it.
+        HDESK desktop = nullptr;
+        waitUntil([&] { return (desktop = OpenDesktopA(argv[1] + desktopOption.size(), 0, FALSE, GENERIC_ALL)); },
+                  kStartTimeoutMs);
+        if (desktop == nullptr || !SetThreadDesktop(desktop)) {
+            std::fprintf(stderr, "demo: cannot use the desktop %s\n", argv[1] + desktopOption.size());
+            return 2;
+        }
+        --argc;
+        ++argv;
+    }
+    const std::string action = argc > 1 ? argv[1] : "";
+    if (action == "enable") {
+        return enable();
+    }
+    if (action == "watch" && argc > 3) {
+        return watch(std::atoi(argv[2]), static_cast<DWORD>(std::atoi(argv[3])) * 1000);
+    }
+    if (action == "close") {
+        return close();
+    }
+    std::fprintf(stderr, "usage: demo_driver [--desktop=NAME] enable | watch SONGS SECONDS | close\n");
+    return 2;
+}

@@ -1,0 +1,61 @@
+#include "peers/remote_control.h"
+
+#include <vector>
+
+namespace marquill::peers {
+
+bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (condition()) {
+            return true;
+        }
+        if (GetTickCount() - start >= timeoutMs) {
+            return false;
+        }
+        // Pumps while waiting, for windows the caller's own thread owns.
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+}
+
+std::string controlText(HWND window) {
+    // The text may grow between the two messages; room to spare shows whether the copy was cut.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        DWORD_PTR length = 0;
+        if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kReplyTimeoutMs, &length)) {
+            return {};
+        }
+        std::vector<char> buffer(length + 256, '\0');
+        DWORD_PTR copied = 0;
+        if (!SendMessageTimeoutA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
+                                 SMTO_ABORTIFHUNG, kReplyTimeoutMs, &copied)) {
+            return {};
+        }
+        if (copied + 1 < buffer.size()) {
+            return std::string(buffer.data(), copied);
+        }
+    }
+    return {};
+}
+
+bool setControlText(HWND window, const std::string& text) {
+    DWORD_PTR reply = 0;
+    return SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG,
+                               kReplyTimeoutMs, &reply) != 0;
+}
+
+bool click(HWND window) {
+    DWORD_PTR reply = 0;
+    return SendMessageTimeoutA(window, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kReplyTimeoutMs, &reply) != 0;
+}
+
+bool requestClose(HWND window) {
+    return PostMessageA(window, WM_CLOSE, 0, 0) != 0;
+}
+
+}  // namespace marquill::peers

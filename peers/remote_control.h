@@ -1,0 +1,27 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace marquill::peers {
+
+// The user's side of another program's windows: everything goes through window messages that the system carries
+// across processes, each with a bound, so a hung program fails a wait instead of stopping the caller.
+constexpr DWORD kReplyTimeoutMs = 2000;
+
+// Polls `condition` every 10 ms until it holds or `timeoutMs` has passed; true when it held.
+bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
+
+// WM_GETTEXT: the text of an edit box or the caption of a label or button; empty when the window does not answer.
+std::string controlText(HWND window);
+bool setControlText(HWND window, const std::string& text);
+
+// BM_CLICK, as the mouse would click a button, check box or option button; handled before it returns.
+bool click(HWND window);
+
+// A posted WM_CLOSE, as the close box sends it.
+bool requestClose(HWND window);
+
+}  // namespace marquill::peers

@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/main_window_description.h"
+#include "peers/remote_control.h"
+#include "peers/window_trees.h"
+#include "support/drawn_font.h"
+#include "support/e2e_fixture.h"
+
+namespace marquill::test {
+namespace {
+
+namespace id = mainwindow::id;
+
+using Lines = std::vector<std::string>;
+using PollingTest = EndToEndTest;
+
+// The holders are what the announcement reads: each must show its own query's answer in its own form.
+TEST_F(PollingTest, EnablingFillsTheHoldersFromThePlayer) {
+    hostPlayer("3. Band - Tune - Winamp", {0, 1, 65000, 185, 9});
+    start();
+    ASSERT_TRUE(peers::click(control(id::kChkEnable)));
+    EXPECT_TRUE(showsWithin(id::kTxtTitle, "Band - Tune"));
+    EXPECT_TRUE(showsWithin(id::kLbltTime, "1:05 / 3:05"));
+    EXPECT_TRUE(showsWithin(id::kLblTrackNumber, "3"));
+    EXPECT_TRUE(showsWithin(id::kLblTrackPer, "35"));
+    EXPECT_TRUE(showsWithin(id::kLblTotalTracks, "9"));
+    EXPECT_EQ(SendMessageA(control(id::kChkEnable), BM_GETCHECK, 0, 0), BST_CHECKED);
+
+    player->setReplies({0, 1, 200000, 185, 12});
+    player->setTitle("12. Other - Song - Winamp");
+    EXPECT_TRUE(showsWithin(id::kTxtTitle, "Other - Song"));
+    EXPECT_TRUE(showsWithin(id::kLbltTime, "3:20 / 3:05"));
+    EXPECT_TRUE(showsWithin(id::kLblTrackPer, "108"));
+    EXPECT_TRUE(showsWithin(id::kLblTrackNumber, "12"));
+    EXPECT_TRUE(showsWithin(id::kLblTotalTracks, "12"));
+    EXPECT_TRUE(player->commands().empty()) << "polling only asks, never commands";
+}
+
+// A tick that stops at a missing player, or a lookup cached from before, would leave the old title or never
+// find the restarted player.
+TEST_F(PollingTest, FollowsThePlayerAwayAndBack) {
+    hostPlayer("1. First - Song - Winamp", {0, 1, 1000, 100, 2});
+    start();
+    ASSERT_TRUE(peers::click(control(id::kChkEnable)));
+    ASSERT_TRUE(showsWithin(id::kTxtTitle, "First - Song"));
+    closePlayer();
+    EXPECT_TRUE(showsWithin(id::kTxtTitle, ""));
+    EXPECT_TRUE(showsWithin(id::kLbltTime, "0:00 / 0:00"));
+    EXPECT_TRUE(showsWithin(id::kLblTotalTracks, "0"));
+    hostPlayer("2. Second - Song - Winamp", {0, 1, 1000, 100, 2});
+    EXPECT_TRUE(showsWithin(id::kTxtTitle, "Second - Song"));
+}
+
+// Switching off must stop the timer and empty the title; switching on again must fetch the title anew.
+TEST_F(PollingTest, DisablingStopsPollingAndEmptiesTheTitle) {
+    hostPlayer("1. First - Song - Winamp", {0, 1, 1000, 100, 2});
+    start();
+    ASSERT_TRUE(peers::click(control(id::kChkEnable)));
+    ASSERT_TRUE(showsWithin(id::kTxtTitle, "First - Song"));
+    ASSERT_TRUE(peers::click(control(id::kChkEnable)));
+    EXPECT_EQ(text(id::kTxtTitle), "") << "emptied inside the click";
+    EXPECT_EQ(SendMessageA(control(id::kChkEnable), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    const int queries = player->queryCount();
+    player->setTitle("2. Second - Song - Winamp");
+    Sleep(300);  // thirty ticks at the timer floor of 10 ms, had it kept running
+    EXPECT_EQ(player->queryCount(), queries);
+    EXPECT_EQ(text(id::kTxtTitle), "");
+    ASSERT_TRUE(peers::click(control(id::kChkEnable)));
+    EXPECT_TRUE(showsWithin(id::kTxtTitle, "Second - Song"));
+}
+
+// The option group decides which template box is shown and which caption is bold; one box and one bold
+// caption, always of the same index.
+TEST_F(PollingTest, EachOptionShowsItsTemplateBoxOnly) {
+    start();
+    for (const int chosen : {2, 3, 1, 1, 0}) {
+        ASSERT_TRUE(peers::click(control(id::optFormate(chosen))));
+        for (int i = 0; i < mainwindow::kTemplateBoxCount; ++i) {
+            EXPECT_EQ(IsWindowVisible(control(id::txtData(i))) != 0, i == chosen) << chosen << ": txtData(" << i << ")";
+            EXPECT_TRUE(drawnIn(control(id::optFormate(i)), i == chosen ? Weight::Bold : Weight::Regular, kWaitMs))
+                << chosen << ": optFormate(" << i << ")";
+            EXPECT_EQ(SendMessageA(control(id::optFormate(i)), BM_GETCHECK, 0, 0),
+                      i == chosen ? BST_CHECKED : BST_UNCHECKED)
+                << chosen << ": optFormate(" << i << ")";
+        }
+    }
+}
+
+// The test button must reach the 4th child's first grandchild chain of the GTK window, nothing else.
+TEST_F(PollingTest, Command1WritesIntoTheGtkWindow) {
+    const peers::PeerTree& gtk = hostTree(peers::gtkWindowTree());
+    start();
+    ASSERT_TRUE(peers::click(control(id::kCommand1)));
+    ASSERT_TRUE(recordsWithin(gtk, 1));
+    EXPECT_EQ(gtk.recorder().lines(), Lines{"target text The New Text"});
+}
+
+// The whole job: a new title reaches every open chat client once, text first, then its send action, composed
+// with the track data the previous tick left in the holders (none yet for the first title).
+TEST_F(PollingTest, ANewTitleIsAnnouncedToEveryClient) {
+    struct Expected {
+        peers::ChatClient client;
+        const char* sendAction;
+        const char* firstNeedle;   // in the first announcement, with the holders still empty
+        const char* secondNeedle;  // in the second, with the first song's data
+    };
+    const Expected clients[] = {
+        {peers::ChatClient::AIM, "send down", "Now playing Band - Tune - <b>Track Time:</b> [] - ",
+         "Now playing Other - Song - <b>Track Time:</b> [1:05 / 3:05] - <b>Track Number:</b> [3] - [35] Played - "
+         "<b>Total Tracks:</b> 9 - "},
+        {peers::ChatClient::AOL, "input char 13", "Now playing Band - Tune - <b>Track Time:</b> [] - ",
+         "Now playing Other - Song - <b>Track Time:</b> [1:05 / 3:05] - "},
+        {peers::ChatClient::Yahoo, "send down", "playing Band - Tune - <b>Track Time:</b> [] - ",
+         "playing Other - Song - <b>Track Time:</b> [1:05 / 3:05] - "},
+        {peers::ChatClient::Mirc, "input char 13", "playing Band - Tune - Track Time: [] - ",
+         "playing Other - Song - Track Time: [1:05 / 3:05] - "},
+    };
+    std::vector<const peers::PeerTree*> trees;
+    for (const Expected& c : clients) {
+        trees.push_back(&hostTree(peers::chatWindowTree(c.client)));
+    }
+    hostPlayer("3. Band - Tune - Winamp", {0, 1, 65000, 185, 9});
+    start();
+    ASSERT_TRUE(peers::click(control(id::kChkEnable)));
+    ASSERT_TRUE(showsWithin(id::kLblTotalTracks, "9"));
+    // The same track number: a tick may read the title twice around the change, and pair the new title with its
+    // own number instead of the one the previous tick left.
+    player->setTitle("3. Other - Song - Winamp");
+    ASSERT_TRUE(showsWithin(id::kTxtTitle, "Other - Song"));
+    for (std::size_t i = 0; i < trees.size(); ++i) {
+        const Expected& c = clients[i];
+        const bool clicks = std::string(c.sendAction) == "send down";
+        const std::size_t perMessage = clicks ? 3 : 2;
+        ASSERT_TRUE(recordsWithin(*trees[i], 2 * perMessage)) << peers::chatClientName(c.client);
+        const Lines lines = trees[i]->recorder().lines();
+        ASSERT_EQ(lines.size(), 2 * perMessage) << peers::chatClientName(c.client);
+        for (std::size_t message = 0; message < 2; ++message) {
+            const std::string& textLine = lines[message * perMessage];
+            EXPECT_EQ(textLine.rfind("input text ", 0), 0u) << textLine;
+            EXPECT_NE(textLine.find(message == 0 ? c.firstNeedle : c.secondNeedle), std::string::npos) << textLine;
+            EXPECT_EQ(lines[message * perMessage + 1], c.sendAction);
+            if (clicks) {
+                EXPECT_EQ(lines[message * perMessage + 2], "send up");
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace marquill::test

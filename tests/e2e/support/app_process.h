@@ -1,0 +1,37 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace marquill::test {
+
+// A copy of the program in a fresh temporary folder, started as a user starts it. The destructor ends a copy that
+// is still running and removes the folder with whatever the program wrote there.
+class AppProcess {
+public:
+    // `exePath`: the built program, as a Windows path or as a Unix path of the Wine session's Z: drive.
+    explicit AppProcess(const std::string& exePath);
+    ~AppProcess();
+    AppProcess(const AppProcess&) = delete;
+    AppProcess& operator=(const AppProcess&) = delete;
+
+    // The program's main window once it has been shown (waited for with a bound); null when it never came.
+    HWND mainWindow() const { return mainWindow_; }
+    // The names of the files in the program's folder, its own copy included.
+    std::vector<std::string> files() const;
+
+    // Waits for the process to end; its exit code, or nothing when it is still running after `timeoutMs`.
+    bool waitForExit(DWORD timeoutMs, DWORD& exitCode);
+
+private:
+    std::string folder_;
+    PROCESS_INFORMATION process_ = {};
+    HWND mainWindow_ = nullptr;
+};
+
+// The Windows form of a path: a Unix path is reached through Wine's Z: drive.
+std::string windowsPath(const std::string& path);
+
+}  // namespace marquill::test

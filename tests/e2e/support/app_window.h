@@ -1,0 +1,21 @@
+#pragma once
+
+#include <windows.h>
+
+namespace marquill::test {
+
+// What a user or another program can see of the running program's window from outside.
+
+// A control's rectangle in the main window's client area, in pixels.
+RECT clientRectOf(HWND mainWindow, HWND window);
+
+// The window that has the keyboard focus in the program's user-interface thread.
+HWND focusOf(HWND mainWindow);
+
+// Whether the notification area holds an icon of `owner` with id 1: only an icon that is there can be modified.
+bool trayIconShown(HWND owner);
+
+// Takes the icon away as a restarting shell does; true when there was one.
+bool removeTrayIcon(HWND owner);
+
+}  // namespace marquill::test

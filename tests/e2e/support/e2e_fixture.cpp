@@ -1,0 +1,58 @@
+#include "support/e2e_fixture.h"
+
+#include "peers/remote_control.h"
+
+namespace marquill::test {
+
+EndToEndTest::~EndToEndTest() {
+    app_.reset();
+    peers.run([this] {
+        trees_.clear();
+        player.reset();
+    });
+}
+
+void EndToEndTest::start() {
+    app_ = std::make_unique<AppProcess>(MARQUILL_EXE);
+    ASSERT_NE(mainWindow(), nullptr) << "the main window did not appear within " << kWaitMs << " ms";
+}
+
+HWND EndToEndTest::control(int controlId) const {
+    return GetDlgItem(mainWindow(), controlId);
+}
+
+peers::FakePlayer& EndToEndTest::hostPlayer(const std::string& title, const peers::PlayerReplies& replies) {
+    peers.run([&] { player = std::make_unique<peers::FakePlayer>(title, replies); });
+    return *player;
+}
+
+void EndToEndTest::closePlayer() {
+    peers.run([this] { player.reset(); });
+}
+
+peers::PeerTree& EndToEndTest::hostTree(const std::vector<peers::PeerNode>& nodes) {
+    peers.run([&] { trees_.push_back(std::make_unique<peers::PeerTree>(nodes, peers::PeerWindowOptions{})); });
+    return *trees_.back();
+}
+
+std::string EndToEndTest::text(int controlId) const {
+    return peers::controlText(control(controlId));
+}
+
+::testing::AssertionResult EndToEndTest::showsWithin(int controlId, const std::string& expected, DWORD timeoutMs) {
+    std::string shown;
+    if (peers::waitUntil([&] { return (shown = text(controlId)) == expected; }, timeoutMs)) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << "control " << controlId << " shows \"" << shown << "\", not \"" << expected
+                                         << "\"";
+}
+
+::testing::AssertionResult EndToEndTest::recordsWithin(const peers::PeerTree& tree, std::size_t count) {
+    if (peers::waitUntil([&] { return tree.recorder().lines().size() >= count; }, kWaitMs)) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << "recorded " << tree.recorder().lines().size() << " lines, not " << count;
+}
+
+}  // namespace marquill::test

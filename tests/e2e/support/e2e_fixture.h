@@ -1,0 +1,51 @@
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "peers/fake_player.h"
+#include "peers/peer_tree.h"
+#include "support/app_process.h"
+#include "support/window_thread.h"
+
+namespace marquill::test {
+
+// Every wait of the tier: long enough for a loaded machine, short enough to keep a failing run quick.
+constexpr DWORD kWaitMs = 5000;
+
+// The program started in a fresh folder, with its outside world (player, chat clients, GTK window) hosted on a
+// pumping thread of the test, so the program reaches them across processes as it reaches the real ones.
+class EndToEndTest : public ::testing::Test {
+protected:
+    ~EndToEndTest() override;
+
+    // Starts the program; the peers hosted before are there at its start-up.
+    void start();
+    HWND mainWindow() const { return app_->mainWindow(); }
+    HWND control(int controlId) const;
+    AppProcess& app() { return *app_; }
+
+    peers::FakePlayer& hostPlayer(const std::string& title, const peers::PlayerReplies& replies);
+    void closePlayer();
+    peers::PeerTree& hostTree(const std::vector<peers::PeerNode>& nodes);
+
+    std::string text(int controlId) const;
+    // Waits until the control shows `expected`; on failure the last text read is in `shown`.
+    ::testing::AssertionResult showsWithin(int controlId, const std::string& expected, DWORD timeoutMs = kWaitMs);
+    // Waits until the tree has recorded `count` lines.
+    ::testing::AssertionResult recordsWithin(const peers::PeerTree& tree, std::size_t count);
+
+    WindowThread peers;
+    std::unique_ptr<peers::FakePlayer> player;
+
+private:
+    std::unique_ptr<AppProcess> app_;
+    std::vector<std::unique_ptr<peers::PeerTree>> trees_;
+};
+
+}  // namespace marquill::test

@@ -1,0 +1,62 @@
+#!/bin/sh
+# Shows the program at work under Wine: the fake player plays a short playlist, the four fake chat clients list
+# what they receive, announcing is switched on from outside, the holders and transcripts are printed and a
+# screenshot is saved as BUILD_DIR/demo/marquill-demo.png. Every wait is bounded; all programs are closed at the end.
+# Usage: tools/demo.sh BUILD_DIR   (a built win32 build folder)
+build=$(cd "${1:?usage: tools/demo.sh BUILD_DIR}" && pwd) || exit 1
+here=$(cd "$(dirname "$0")" && pwd)
+if [ -z "${MARQUILL_DEMO_SESSION:-}" ]; then
+    MARQUILL_DEMO_SESSION=1 exec "$here/../cmake/wine-session.sh" "$build/wineprefix" "$here/demo.sh" "$build"
+fi
+
+out="$build/demo"
+rm -rf "$out"
+mkdir -p "$out/run" || exit 1
+# A fresh folder: the program reads its templates from beside itself, so the demo shows the defaults.
+cp "$build/app/MarquillAmp.exe" "$out/run/" || exit 1
+
+# A desktop of Wine's own draws window frames and titles, also under Xvfb where no window manager runs.
+desktop="explorer /desktop=MarquillDemo,1280x720"
+songs=4
+song_ms=2500
+
+drive() {
+    wine "$build/peers/demo_driver.exe" --desktop=MarquillDemo "$@"
+}
+
+fail() {
+    echo "demo: $1" >&2
+    drive close >/dev/null 2>&1
+    exit 1
+}
+
+wine $desktop "$build/peers/fake_chat.exe" 60 "$(winepath -w "$out/transcript.txt")" >/dev/null 2>&1 &
+pids=$!
+wine $desktop "$build/peers/fake_player.exe" $song_ms 60 >/dev/null 2>&1 &
+pids="$pids $!"
+(cd "$out/run" && exec wine $desktop "$(winepath -w "$out/run/MarquillAmp.exe")" >/dev/null 2>&1) &
+pids="$pids $!"
+
+drive enable || fail "could not switch announcing on"
+drive watch $songs $((songs * song_ms / 1000 + 20)) || fail "the songs did not change"
+
+shot="$out/marquill-demo.png"
+if ! xwd -silent -display "$DISPLAY" -name "MarquillDemo - Wine desktop" 2>/dev/null | convert xwd:- "$shot" 2>/dev/null
+then
+    xwd -silent -display "$DISPLAY" -root | convert xwd:- "$shot" || fail "no screenshot"
+fi
+
+drive close || fail "the programs did not close"
+# The desktop's own process ends after the last program on it, the chat clients' transcript written.
+waited=0
+for pid in $pids; do
+    while kill -0 "$pid" 2>/dev/null; do
+        [ $waited -lt 150 ] || fail "the programs did not end"
+        waited=$((waited + 1))
+        sleep 0.1
+    done
+done
+echo
+cat "$out/transcript.txt" || fail "no transcript"
+echo
+echo "screenshot: $shot"
