@@ -8,6 +8,7 @@
 #include "app/sys_tray.h"
 #include "app/version.h"
 #include "message/compose_message.h"
+#include "platform/window_chain.h"
 
 namespace marquill {
 namespace {
@@ -83,19 +84,11 @@ void MainController::optionClicked(std::int16_t index) {
 }
 
 void MainController::command1Clicked() {
-    WindowServices& windows = services_.windows;
-    // The 4th child of the top-level window, then two levels of first children. A search that finds nothing ends
-    // the chain: searching on from nothing would start over at the first child and hit the wrong window.
-    const WindowHandle top = windows.findWindow(kGtkToplevelClass);
-    WindowHandle target = top;
-    for (int nth = 1; nth <= 4 && target != 0; ++nth) {
-        target = windows.findChildWindow(top, nth == 1 ? 0 : target, kGtkChildClass);
-    }
-    for (int level = 0; level < 2 && target != 0; ++level) {
-        target = windows.findChildWindow(target, 0, kGtkChildClass);
-    }
+    // The 4th child of the top-level window, then two levels of first children.
+    const WindowHandle target = followWindowChain(services_.windows, kGtkToplevelClass,
+                                                  {{kGtkChildClass, 4}, {kGtkChildClass, 1}, {kGtkChildClass, 1}});
     if (target != 0) {
-        windows.sendTextMessageTimeout(target, kSetText, 0, kGtkTestText, kGtkTimeoutMs);
+        services_.windows.sendTextMessageTimeout(target, kSetText, 0, kGtkTestText, kGtkTimeoutMs);
     }
 }
 

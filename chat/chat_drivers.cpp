@@ -1,5 +1,7 @@
 #include "chat/chat_drivers.h"
 
+#include "platform/window_chain.h"
+
 namespace marquill {
 namespace {
 
@@ -14,51 +16,35 @@ constexpr std::uint32_t kEnterKey = 13;
 ChatDrivers::ChatDrivers(WindowServices& windows) : windows_(windows) {}
 
 void ChatDrivers::SendToAIM(std::wstring text) {
-    setText(follow("AIM_ChatWnd", {{"WndAte32Class", 2}, {"Ate32Class", 1}}), text);
+    setText(followWindowChain(windows_, "AIM_ChatWnd", {{"WndAte32Class", 2}, {"Ate32Class", 1}}), text);
     ClickAIMSend();
 }
 
 void ChatDrivers::SendToAOL(std::wstring text) {
-    const WindowHandle textBox = follow("AOL Frame25", {{"MDIClient", 1}, {"AOL Child", 1}, {"RICHCNTL", 1}});
+    const WindowHandle textBox =
+        followWindowChain(windows_, "AOL Frame25", {{"MDIClient", 1}, {"AOL Child", 1}, {"RICHCNTL", 1}});
     setText(textBox, text);
     pressEnter(textBox);
 }
 
 void ChatDrivers::SendToYahoo(std::wstring text) {
-    setText(follow("IMClass", {{"YIMInputWindow", 1}}), text);
+    setText(followWindowChain(windows_, "IMClass", {{"YIMInputWindow", 1}}), text);
     ClickYahooSend();
 }
 
 void ChatDrivers::SendToMirc(std::wstring text) {
-    const WindowHandle editLine = follow("mIRC", {{"MDIClient", 1}, {"mIRC_Channel", 1}, {"Edit", 1}});
+    const WindowHandle editLine =
+        followWindowChain(windows_, "mIRC", {{"MDIClient", 1}, {"mIRC_Channel", 1}, {"Edit", 1}});
     setText(editLine, text);
     pressEnter(editLine);
 }
 
 void ChatDrivers::ClickAIMSend() {
-    click(follow("AIM_ChatWnd", {{"_Oscar_IconBtn", 5}}));
+    click(followWindowChain(windows_, "AIM_ChatWnd", {{"_Oscar_IconBtn", 5}}));
 }
 
 void ChatDrivers::ClickYahooSend() {
-    click(follow("IMClass", {{"Button", 4}}));
-}
-
-WindowHandle ChatDrivers::follow(const char* topLevelClass, std::initializer_list<ChildStep> path) {
-    WindowHandle window = windows_.findWindow(topLevelClass);
-    if (window == 0) {
-        return 0;
-    }
-    for (const ChildStep& step : path) {
-        const WindowHandle parent = window;
-        window = 0;
-        for (int found = 0; found < step.ordinal; ++found) {
-            window = windows_.findChildWindow(parent, window, step.className);
-            if (window == 0) {
-                return 0;
-            }
-        }
-    }
-    return window;
+    click(followWindowChain(windows_, "IMClass", {{"Button", 4}}));
 }
 
 void ChatDrivers::setText(WindowHandle window, const std::wstring& text) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 
 #include "platform/window_services.h"
@@ -27,14 +26,6 @@ public:
     static constexpr std::uint32_t kDeliveryTimeoutMs = 5000;
 
 private:
-    // The `ordinal`-th direct child of class `className` (1 for the first).
-    struct ChildStep {
-        const char* className;
-        int ordinal;
-    };
-
-    // The window at the end of the chain, or 0 as soon as one search finds nothing.
-    WindowHandle follow(const char* topLevelClass, std::initializer_list<ChildStep> path);
     void setText(WindowHandle window, const std::wstring& text);
     void pressEnter(WindowHandle window);
     void click(WindowHandle button);

@@ -7,6 +7,7 @@
 #include "chat/chat_drivers.h"
 #include "peers/window_trees.h"
 #include "platform/win32/handles.h"
+#include "platform/window_chain.h"
 #include "platform/win32/win32_ansi_codec.h"
 #include "platform/win32/win32_window_services.h"
 #include "support/window_thread.h"
@@ -16,14 +17,8 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// One search of a chain: the n-th direct child of a class under the window found by the step before.
-struct Step {
-    const char* className;
-    int ordinal;
-};
-
 class PeerTreesTest : public ::testing::Test {
-protected:
+  protected:
     ~PeerTreesTest() override {
         thread.run([this] { trees.clear(); });
     }
@@ -31,21 +26,6 @@ protected:
     PeerTree& host(const std::vector<PeerNode>& nodes) {
         thread.run([&] { trees.push_back(std::make_unique<PeerTree>(nodes, PeerWindowOptions{})); });
         return *trees.back();
-    }
-
-    WindowHandle follow(const char* topClass, const std::vector<Step>& steps) {
-        WindowHandle window = services.findWindow(topClass);
-        for (const Step& step : steps) {
-            const WindowHandle parent = window;
-            window = 0;
-            for (int i = 0; i < step.ordinal; ++i) {
-                window = services.findChildWindow(parent, window, step.className);
-                if (window == 0) {
-                    return 0;
-                }
-            }
-        }
-        return window;
     }
 
     win32::Win32AnsiCodec codec;
@@ -59,7 +39,7 @@ protected:
 TEST_F(PeerTreesTest, OnlyTheTrueChainReachesTheTarget) {
     struct Case {
         const std::vector<PeerNode>& tree;
-        std::vector<Step> chain;
+        std::vector<ChildStep> chain;
         const char* landsOn;
     };
     const auto& aim = chatWindowTree(ChatClient::AIM);
@@ -97,9 +77,9 @@ TEST_F(PeerTreesTest, OnlyTheTrueChainReachesTheTarget) {
     };
     for (const Case& c : cases) {
         PeerTree& tree = host(c.tree);
-        const WindowHandle end = follow(c.tree.front().className, c.chain);
+        const WindowHandle end = followWindowChain(services, c.tree.front().className, c.chain);
         std::string trace = c.tree.front().className;
-        for (const Step& step : c.chain) {
+        for (const ChildStep& step : c.chain) {
             trace += std::string(" > ") + step.className + " #" + std::to_string(step.ordinal);
         }
         if (c.landsOn == nullptr) {  // fewer children than the ordinal: no wrap-around
