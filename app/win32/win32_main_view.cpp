@@ -40,7 +40,8 @@ ControlClass classOf(ControlKind kind) {
         case ControlKind::Frame:
             return {L"BUTTON", BS_GROUPBOX, 0};
         case ControlKind::Label:
-            return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+            // One line, cut at the right edge: a wrapped second line would fall outside the label's height.
+            return {L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};
         case ControlKind::Picture:
             return {L"STATIC", SS_ICON | SS_CENTERIMAGE | SS_REALSIZEIMAGE, 0};
         case ControlKind::TextBox:
