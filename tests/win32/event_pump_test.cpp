@@ -54,10 +54,15 @@ TEST(Win32EventPump, SleepsBrieflyWhenIdleAndDispatchesWhatIsPending) {
     DestroyWindow(target);
 }
 
-TEST(Win32EventPump, KeepsAQuitRequestForTheMessageLoop) {
+TEST(Win32EventPump, KeepsAQuitRequestForTheMessageLoopAndStillWaits) {
     Win32EventPump pump;
     PostQuitMessage(3);
-    pump.processPendingEvents();
+    const auto start = std::chrono::steady_clock::now();
+    for (int pass = 0; pass < 10; ++pass) {
+        pump.processPendingEvents();
+    }
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(50))
+        << "a pending quit must not turn the wait into a spin";
     MSG message;
     ASSERT_TRUE(PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE));
     EXPECT_EQ(message.message, static_cast<UINT>(WM_QUIT));
