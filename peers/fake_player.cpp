@@ -46,6 +46,11 @@ void FakePlayer::setReplies(const PlayerReplies& replies) {
     replies_ = replies;
 }
 
+void FakePlayer::queueSong(const std::string& title, const PlayerReplies& replies) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    queued_ = Song{title, replies};
+}
+
 std::vector<std::int32_t> FakePlayer::commands() const {
     std::lock_guard<std::mutex> lock(mutex_);
     return commands_;
@@ -74,20 +79,19 @@ LRESULT CALLBACK FakePlayer::windowProc(HWND window, UINT message, WPARAM wParam
 
 LRESULT FakePlayer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kQueryMessage) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        ++queryCount_;
-        switch (lParam) {
-            case 0:
-                return replies_.version;
-            case 104:
-                return replies_.status;
-            case 105:
-                return wParam == 1 ? replies_.lengthSeconds : replies_.positionMs;
-            case 124:
-                return replies_.playlistLength;
-            default:
-                return 0;
+        const LRESULT reply = answer(wParam, lParam);
+        std::optional<Song> next;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            if (lParam == 124) {
+                next.swap(queued_);
+            }
         }
+        if (next) {
+            setReplies(next->replies);
+            setTitle(next->title);
+        }
+        return reply;
     }
     if (message == WM_COMMAND) {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -107,6 +111,23 @@ LRESULT FakePlayer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+LRESULT FakePlayer::answer(WPARAM wParam, LPARAM lParam) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    ++queryCount_;
+    switch (lParam) {
+        case 0:
+            return replies_.version;
+        case 104:
+            return replies_.status;
+        case 105:
+            return wParam == 1 ? replies_.lengthSeconds : replies_.positionMs;
+        case 124:
+            return replies_.playlistLength;
+        default:
+            return 0;
+    }
 }
 
 }  // namespace marquill::peers

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,15 +34,25 @@ public:
 
     void setTitle(const std::string& title);
     void setReplies(const PlayerReplies& replies);
+    // The next song, title and replies together: it takes over right after the player has answered its next
+    // playlist-length query (124), the last question of the program's polling tick, so no tick sees half of it.
+    void queueSong(const std::string& title, const PlayerReplies& replies);
     std::vector<std::int32_t> commands() const;
     int queryCount() const;
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT answer(WPARAM wParam, LPARAM lParam);
+
+    struct Song {
+        std::string title;
+        PlayerReplies replies;
+    };
 
     mutable std::mutex mutex_;
     PlayerReplies replies_;
+    std::optional<Song> queued_;
     std::vector<std::int32_t> commands_;
     int queryCount_ = 0;
     HWND window_ = nullptr;

@@ -108,56 +108,5 @@ TEST_F(PollingTest, Command1WritesIntoTheGtkWindow) {
     EXPECT_EQ(gtk.recorder().lines(), Lines{"target text The New Text"});
 }
 
-// The whole job: a new title reaches every open chat client once, text first, then its send action, composed
-// with the track data the previous tick left in the holders (none yet for the first title).
-TEST_F(PollingTest, ANewTitleIsAnnouncedToEveryClient) {
-    struct Expected {
-        peers::ChatClient client;
-        const char* sendAction;
-        const char* firstNeedle;   // in the first announcement, with the holders still empty
-        const char* secondNeedle;  // in the second, with the first song's data
-    };
-    const Expected clients[] = {
-        {peers::ChatClient::AIM, "send down", "Now playing Band - Tune - <b>Track Time:</b> [] - ",
-         "Now playing Other - Song - <b>Track Time:</b> [1:05 / 3:05] - <b>Track Number:</b> [3] - [35] Played - "
-         "<b>Total Tracks:</b> 9 - "},
-        {peers::ChatClient::AOL, "input char 13", "Now playing Band - Tune - <b>Track Time:</b> [] - ",
-         "Now playing Other - Song - <b>Track Time:</b> [1:05 / 3:05] - "},
-        {peers::ChatClient::Yahoo, "send down", "playing Band - Tune - <b>Track Time:</b> [] - ",
-         "playing Other - Song - <b>Track Time:</b> [1:05 / 3:05] - "},
-        {peers::ChatClient::Mirc, "input char 13", "playing Band - Tune - Track Time: [] - ",
-         "playing Other - Song - Track Time: [1:05 / 3:05] - "},
-    };
-    std::vector<const peers::PeerTree*> trees;
-    for (const Expected& c : clients) {
-        trees.push_back(&hostTree(peers::chatWindowTree(c.client)));
-    }
-    hostPlayer("3. Band - Tune - Winamp", {0, 1, 65000, 185, 9});
-    start();
-    ASSERT_TRUE(peers::click(control(id::kChkEnable)));
-    ASSERT_TRUE(showsWithin(id::kLblTotalTracks, "9"));
-    // The same track number: a tick may read the title twice around the change, and pair the new title with its
-    // own number instead of the one the previous tick left.
-    player->setTitle("3. Other - Song - Winamp");
-    ASSERT_TRUE(showsWithin(id::kTxtTitle, "Other - Song"));
-    for (std::size_t i = 0; i < trees.size(); ++i) {
-        const Expected& c = clients[i];
-        const bool clicks = std::string(c.sendAction) == "send down";
-        const std::size_t perMessage = clicks ? 3 : 2;
-        ASSERT_TRUE(recordsWithin(*trees[i], 2 * perMessage)) << peers::chatClientName(c.client);
-        const Lines lines = trees[i]->recorder().lines();
-        ASSERT_EQ(lines.size(), 2 * perMessage) << peers::chatClientName(c.client);
-        for (std::size_t message = 0; message < 2; ++message) {
-            const std::string& textLine = lines[message * perMessage];
-            EXPECT_EQ(textLine.rfind("input text ", 0), 0u) << textLine;
-            EXPECT_NE(textLine.find(message == 0 ? c.firstNeedle : c.secondNeedle), std::string::npos) << textLine;
-            EXPECT_EQ(lines[message * perMessage + 1], c.sendAction);
-            if (clicks) {
-                EXPECT_EQ(lines[message * perMessage + 2], "send up");
-            }
-        }
-    }
-}
-
 }  // namespace
 }  // namespace marquill::test

@@ -66,6 +66,23 @@ TEST_F(FakePlayerTest, TitleIsTheRealCaption) {
     EXPECT_STREQ(caption, "12. Second - Song - Winamp");
 }
 
+// The announcement tests rely on a queued song falling between two ticks: a song that took over before the
+// playlist-length answer, or at any other query, would pair old and new track data within one tick.
+TEST_F(FakePlayerTest, AQueuedSongTakesOverAfterThePlaylistLengthAnswer) {
+    start("3. Band - Tune - Winamp", {0, 1, 65000, 185, 9});
+    WinampAPI api(services, clock, events);
+    player->queueSong("12. Other - Song - Winamp", {0, 1, 200000, 240, 12});
+    EXPECT_EQ(api.TrackTime(), L"1:05 / 3:05");
+    EXPECT_EQ(api.TrackTimePercent(), 35);
+    EXPECT_EQ(api.SongTitle(), L"Band - Tune");
+    EXPECT_EQ(api.TracksInPlaylist(), 9) << "the old song answers the query that ends it";
+    EXPECT_EQ(api.SongTitle(), L"Other - Song");
+    EXPECT_EQ(api.TrackNumber(), 12);
+    EXPECT_EQ(api.TrackTime(), L"3:20 / 4:00");
+    EXPECT_EQ(api.TracksInPlaylist(), 12);
+    EXPECT_EQ(api.TracksInPlaylist(), 12) << "taken over once";
+}
+
 // Commands are posted: the record must keep every identifier, in order, once the player has handled its queue.
 TEST_F(FakePlayerTest, KeepsTheCommandsInOrder) {
     start("Winamp", {});

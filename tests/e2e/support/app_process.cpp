@@ -43,6 +43,11 @@ std::vector<std::string> filesIn(const std::string& folder) {
 void removeFolder(const std::string& folder) {
     for (const std::string& name : filesIn(folder)) {
         const std::string path = folder + "\\" + name;
+        const DWORD attributes = GetFileAttributesA(path.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            removeFolder(path);
+            continue;
+        }
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileA(path.c_str());
     }
@@ -83,16 +88,32 @@ std::string windowsPath(const std::string& path) {
 }
 
 AppProcess::AppProcess(const std::string& exePath) : folder_(freshFolder()) {
-    const std::string copy = folder_ + "\\MarquillAmp.exe";
-    if (!CopyFileA(windowsPath(exePath).c_str(), copy.c_str(), FALSE)) {
-        return;
+    copied_ = CopyFileA(windowsPath(exePath).c_str(), pathOf("MarquillAmp.exe").c_str(), FALSE) != 0;
+}
+
+AppProcess::~AppProcess() {
+    if (process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process_.hProcess, 1);
+        WaitForSingleObject(process_.hProcess, 5000);
     }
+    closeHandles();
+    removeFolder(folder_);
+}
+
+bool AppProcess::start() {
+    if (!copied_ || (process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)) {
+        return false;
+    }
+    closeHandles();
+    mainWindow_ = nullptr;
+    const std::string copy = pathOf("MarquillAmp.exe");
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     std::string commandLine = "\"" + copy + "\"";
     if (!CreateProcessA(copy.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(), &startup,
                         &process_)) {
-        return;
+        process_ = {};
+        return false;
     }
     WaitForInputIdle(process_.hProcess, kStartTimeoutMs);
     WindowSearch search = {process_.dwProcessId, nullptr};
@@ -103,18 +124,11 @@ AppProcess::AppProcess(const std::string& exePath) : folder_(freshFolder()) {
         },
         kStartTimeoutMs);
     mainWindow_ = search.found;
+    return mainWindow_ != nullptr;
 }
 
-AppProcess::~AppProcess() {
-    if (process_.hProcess) {
-        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-            TerminateProcess(process_.hProcess, 1);
-            WaitForSingleObject(process_.hProcess, 5000);
-        }
-        CloseHandle(process_.hThread);
-        CloseHandle(process_.hProcess);
-    }
-    removeFolder(folder_);
+std::string AppProcess::pathOf(const std::string& name) const {
+    return folder_ + "\\" + name;
 }
 
 std::vector<std::string> AppProcess::files() const {
@@ -126,6 +140,14 @@ bool AppProcess::waitForExit(DWORD timeoutMs, DWORD& exitCode) {
         return false;
     }
     return GetExitCodeProcess(process_.hProcess, &exitCode) != 0;
+}
+
+void AppProcess::closeHandles() {
+    if (process_.hProcess) {
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+    process_ = {};
 }
 
 }  // namespace marquill::test

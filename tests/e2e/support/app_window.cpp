@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "peers/remote_control.h"
+
 namespace marquill::test {
 
 RECT clientRectOf(HWND mainWindow, HWND window) {
@@ -30,6 +32,25 @@ NOTIFYICONDATAA iconOf(HWND owner) {
     return icon;
 }
 
+constexpr int kMessageBoxTextId = 0xFFFF;
+
+struct BoxSearch {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK matchOwnedBox(HWND window, LPARAM state) {
+    auto* search = reinterpret_cast<BoxSearch*>(state);
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof(className));
+    if (GetWindow(window, GW_OWNER) != search->owner || std::string(className) != "#32770" ||
+        !IsWindowVisible(window)) {
+        return TRUE;
+    }
+    search->found = window;
+    return FALSE;
+}
+
 }  // namespace
 
 bool trayIconShown(HWND owner) {
@@ -40,6 +61,21 @@ bool trayIconShown(HWND owner) {
 bool removeTrayIcon(HWND owner) {
     NOTIFYICONDATAA icon = iconOf(owner);
     return Shell_NotifyIconA(NIM_DELETE, &icon) != 0;
+}
+
+HWND messageBoxOver(HWND mainWindow, DWORD timeoutMs) {
+    BoxSearch search = {mainWindow, nullptr};
+    peers::waitUntil(
+        [&] {
+            EnumWindows(matchOwnedBox, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        timeoutMs);
+    return search.found;
+}
+
+std::string messageBoxText(HWND box) {
+    return peers::controlText(GetDlgItem(box, kMessageBoxTextId));
 }
 
 }  // namespace marquill::test

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace marquill::test {
 
 // What a user or another program can see of the running program's window from outside.
@@ -17,5 +19,12 @@ bool trayIconShown(HWND owner);
 
 // Takes the icon away as a restarting shell does; true when there was one.
 bool removeTrayIcon(HWND owner);
+
+// A message box the program shows over its main window (a dialog that window owns), once it is on screen; null
+// when none came within `timeoutMs`.
+HWND messageBoxOver(HWND mainWindow, DWORD timeoutMs);
+
+// The text a message box shows.
+std::string messageBoxText(HWND box);
 
 }  // namespace marquill::test

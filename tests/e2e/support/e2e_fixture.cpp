@@ -12,9 +12,22 @@ EndToEndTest::~EndToEndTest() {
     });
 }
 
+AppProcess& EndToEndTest::app() {
+    if (!app_) {
+        app_ = std::make_unique<AppProcess>(MARQUILL_EXE);
+    }
+    return *app_;
+}
+
 void EndToEndTest::start() {
-    app_ = std::make_unique<AppProcess>(MARQUILL_EXE);
-    ASSERT_NE(mainWindow(), nullptr) << "the main window did not appear within " << kWaitMs << " ms";
+    ASSERT_TRUE(app().start()) << "the main window did not appear";
+}
+
+void EndToEndTest::restart() {
+    ASSERT_TRUE(peers::requestClose(mainWindow()));
+    DWORD exitCode = 0;
+    ASSERT_TRUE(app().waitForExit(kWaitMs, exitCode)) << "the program did not end within " << kWaitMs << " ms";
+    start();
 }
 
 HWND EndToEndTest::control(int controlId) const {
@@ -33,6 +46,10 @@ void EndToEndTest::closePlayer() {
 peers::PeerTree& EndToEndTest::hostTree(const std::vector<peers::PeerNode>& nodes) {
     peers.run([&] { trees_.push_back(std::make_unique<peers::PeerTree>(nodes, peers::PeerWindowOptions{})); });
     return *trees_.back();
+}
+
+void EndToEndTest::closeTrees() {
+    peers.run([this] { trees_.clear(); });
 }
 
 std::string EndToEndTest::text(int controlId) const {

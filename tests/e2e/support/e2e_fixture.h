@@ -24,15 +24,23 @@ class EndToEndTest : public ::testing::Test {
 protected:
     ~EndToEndTest() override;
 
-    // Starts the program; the peers hosted before are there at its start-up.
+    // The program's folder, made on first use: what a test puts there before start() is there at its start-up.
+    AppProcess& app();
+    // Starts the program in app()'s folder, or again once it has ended there; the peers hosted before are there
+    // at its start-up.
     void start();
+    // Closes the program as the user does, waits for its end and starts it again in the same folder.
+    void restart();
+    // Ends the program at once and removes its folder, so the next start() begins afresh. A Wine process takes two
+    // seconds to end after its window has closed; a test that runs many copies cannot wait for each.
+    void discardProgram() { app_.reset(); }
     HWND mainWindow() const { return app_->mainWindow(); }
     HWND control(int controlId) const;
-    AppProcess& app() { return *app_; }
 
     peers::FakePlayer& hostPlayer(const std::string& title, const peers::PlayerReplies& replies);
     void closePlayer();
     peers::PeerTree& hostTree(const std::vector<peers::PeerNode>& nodes);
+    void closeTrees();
 
     std::string text(int controlId) const;
     // Waits until the control shows `expected`; on failure the last text read is in `shown`.

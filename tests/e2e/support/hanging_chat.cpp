@@ -1,0 +1,39 @@
+#include "support/hanging_chat.h"
+
+namespace marquill::test {
+namespace {
+
+constexpr UINT kHangMessage = WM_APP + 7;
+constexpr DWORD kHangStartMs = 5000;
+
+}  // namespace
+
+HangingChat::HangingChat(peers::ChatClient client)
+    : hung_(CreateEventA(nullptr, FALSE, FALSE, nullptr)), release_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
+    thread_.run(
+        [&] { tree_ = std::make_unique<peers::PeerTree>(peers::chatWindowTree(client), peers::PeerWindowOptions{}); });
+    blocker_ = thread_.createWindow("MarquillE2EHang", "", nullptr, [this](UINT message, WPARAM, LPARAM, LRESULT&) {
+        if (message != kHangMessage) {
+            return false;
+        }
+        SetEvent(hung_);
+        WaitForSingleObject(release_, kHangLimitMs);
+        return true;
+    });
+}
+
+HangingChat::~HangingChat() {
+    SetEvent(release_);
+    thread_.run([this] {
+        tree_.reset();
+        DestroyWindow(blocker_);
+    });
+    CloseHandle(release_);
+    CloseHandle(hung_);
+}
+
+bool HangingChat::hang() {
+    return PostMessageA(blocker_, kHangMessage, 0, 0) && WaitForSingleObject(hung_, kHangStartMs) == WAIT_OBJECT_0;
+}
+
+}  // namespace marquill::test

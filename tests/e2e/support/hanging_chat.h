@@ -1,0 +1,36 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "peers/peer_tree.h"
+#include "peers/window_trees.h"
+#include "support/window_thread.h"
+
+namespace marquill::test {
+
+// A chat client on a window thread of its own, which the test can stop as a hung program stops: its windows answer
+// nothing until it is destroyed, or for kHangLimitMs at most, while the other peers go on pumping.
+class HangingChat {
+public:
+    explicit HangingChat(peers::ChatClient client);
+    ~HangingChat();
+    HangingChat(const HangingChat&) = delete;
+    HangingChat& operator=(const HangingChat&) = delete;
+
+    // Stops the client's thread; true once it has stopped.
+    bool hang();
+    const peers::PeerTree& tree() const { return *tree_; }
+
+    static constexpr DWORD kHangLimitMs = 30000;
+
+private:
+    HANDLE hung_;
+    HANDLE release_;
+    WindowThread thread_;
+    std::unique_ptr<peers::PeerTree> tree_;
+    HWND blocker_ = nullptr;
+};
+
+}  // namespace marquill::test

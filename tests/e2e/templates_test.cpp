@@ -1,0 +1,250 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/main_window_description.h"
+#include "peers/remote_control.h"
+#include "support/app_window.h"
+#include "support/default_templates.h"
+#include "support/e2e_fixture.h"
+
+namespace marquill::test {
+namespace {
+
+namespace id = mainwindow::id;
+
+using Names = std::vector<std::string>;
+
+const Names kFolderAfterSave = {"MarquillAmp.exe", "aim.txt", "aol.txt", "mirc.txt", "yahoo.txt"};
+const char* const kTemplateFiles[] = {"aim.txt", "aol.txt", "yahoo.txt", "mirc.txt"};
+
+std::optional<std::string> readFile(const std::string& path) {
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    std::string bytes(GetFileSize(file, nullptr), '\0');
+    DWORD read = 0;
+    const bool complete =
+        bytes.empty() ||
+        (ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr) && read == bytes.size());
+    CloseHandle(file);
+    return complete ? std::optional<std::string>(bytes) : std::nullopt;
+}
+
+bool writeFile(const std::string& path, const std::string& bytes, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributes, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    DWORD written = 0;
+    const bool complete =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
+    return CloseHandle(file) && complete;
+}
+
+// A template file the test keeps open without sharing, as another program may: nobody else can open it.
+class HeldFile {
+public:
+    HeldFile(const std::string& path, const std::string& bytes)
+        : file_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr)) {
+        DWORD written = 0;
+        held_ = file_ != INVALID_HANDLE_VALUE &&
+                WriteFile(file_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                written == bytes.size();
+    }
+    ~HeldFile() {
+        if (file_ != INVALID_HANDLE_VALUE) {
+            CloseHandle(file_);
+        }
+    }
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+
+    bool held() const { return held_; }
+
+    // The content, read through the test's own handle.
+    std::string content() const {
+        std::string bytes(GetFileSize(file_, nullptr), '\0');
+        DWORD read = 0;
+        SetFilePointer(file_, 0, nullptr, FILE_BEGIN);
+        if (!bytes.empty() && !ReadFile(file_, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr)) {
+            return "(unreadable)";
+        }
+        return bytes.substr(0, read);
+    }
+
+private:
+    HANDLE file_;
+    bool held_ = false;
+};
+
+std::string systemText(DWORD error) {
+    char text[512] = {};
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text, sizeof(text),
+                   nullptr);
+    std::string trimmed = text;
+    while (!trimmed.empty() && (trimmed.back() == '\r' || trimmed.back() == '\n' || trimmed.back() == ' ')) {
+        trimmed.pop_back();
+    }
+    return trimmed;
+}
+
+struct SeenBox {
+    std::string caption;
+    std::string text;
+};
+
+class TemplatesTest : public EndToEndTest {
+protected:
+    // Posted: the click opens a modal box, and a sent click would wait until the box is closed.
+    void pressSave() { PostMessageA(control(id::kCmdSave), BM_CLICK, 0, 0); }
+
+    // The box the program shows over its window, read and then dismissed with its OK button as the user does;
+    // nothing when no box came or it did not close.
+    std::optional<SeenBox> dismissMessageBox() {
+        const HWND box = messageBoxOver(mainWindow(), kWaitMs);
+        if (box == nullptr) {
+            return std::nullopt;
+        }
+        char caption[256] = {};
+        GetWindowTextA(box, caption, sizeof(caption));
+        SeenBox seen = {caption, messageBoxText(box)};
+        // Posted, as the mouse's click arrives: under Wine a BM_CLICK sent into another process's modal box went
+        // unanswered for the whole 2 s bound and left the box open.
+        if (!PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0) ||
+            !peers::waitUntil([&] { return !IsWindow(box); }, kWaitMs)) {
+            return std::nullopt;
+        }
+        return seen;
+    }
+
+    Names folder() {
+        Names names = app().files();
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+// What Save writes must come back unchanged at the next start, byte for byte: a CR LF added after each template,
+// line breaks or IRC and high bytes changed on the way, or an emptied template that no longer reads as empty
+// would each grow or alter the templates with every save and restart.
+TEST_F(TemplatesTest, SavedTemplatesComeBackByteForByte) {
+    const std::string edited[] = {
+        "two lines\r\nand no line break after them",
+        "",
+        "\x02"
+        "bold\x02 \x03"
+        "4,1colour\x03 \xC2\xAB %s \xAB\xBB <b>%tt</b>\r\n\r\n",
+        "   ",
+    };
+    start();
+    for (int client = 0; client < 4; ++client) {
+        ASSERT_TRUE(peers::setControlText(control(id::txtData(client)), edited[client]));
+    }
+    pressSave();
+    const std::optional<SeenBox> box = dismissMessageBox();
+    ASSERT_TRUE(box) << "no message box over the main window after Save";
+    EXPECT_EQ(box->caption, "MarquillAmp");
+    EXPECT_EQ(box->text, "Messages Saved!");
+    EXPECT_EQ(folder(), kFolderAfterSave);
+    for (int client = 0; client < 4; ++client) {
+        EXPECT_EQ(readFile(app().pathOf(kTemplateFiles[client])), edited[client]) << kTemplateFiles[client];
+    }
+
+    restart();
+    for (int client = 0; client < 4; ++client) {
+        EXPECT_EQ(text(id::txtData(client)), edited[client]) << "txtData(" << client << ")";
+    }
+}
+
+// Start-up takes a template from a plain file it can read, an empty one included, and otherwise keeps the default:
+// a hidden file or a folder of that name is no template, and a file locked by another program must neither stop
+// the start nor empty the box.
+TEST_F(TemplatesTest, StartUpTakesOnlyPlainFilesItCanRead) {
+    enum class Placed { Folder, Plain, Hidden, HeldOpen };
+    struct Case {
+        Placed placed;
+        const char* bytes;
+        const char* shown;  // null: the client's default template
+    };
+    const Case cases[] = {
+        {Placed::Folder, "", nullptr},
+        {Placed::Plain, "", ""},
+        {Placed::Hidden, "hidden template", nullptr},
+        {Placed::HeldOpen, "locked template", nullptr},
+    };
+    std::vector<std::unique_ptr<HeldFile>> held;
+    for (int client = 0; client < 4; ++client) {
+        const Case& c = cases[client];
+        const std::string path = app().pathOf(kTemplateFiles[client]);
+        switch (c.placed) {
+            case Placed::Folder:
+                ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr)) << path;
+                break;
+            case Placed::Plain:
+                ASSERT_TRUE(writeFile(path, c.bytes)) << path;
+                break;
+            case Placed::Hidden:
+                ASSERT_TRUE(writeFile(path, c.bytes, FILE_ATTRIBUTE_HIDDEN)) << path;
+                ASSERT_NE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u) << path;
+                break;
+            case Placed::HeldOpen:
+                held.push_back(std::make_unique<HeldFile>(path, c.bytes));
+                ASSERT_TRUE(held.back()->held()) << path;
+                break;
+        }
+    }
+    start();
+    for (int client = 0; client < 4; ++client) {
+        const std::string shown = cases[client].shown ? cases[client].shown : defaultTemplateBytes(client);
+        EXPECT_EQ(text(id::txtData(client)), shown) << kTemplateFiles[client];
+    }
+}
+
+// A template file that cannot be written must be named in the one box, with the reason, instead of a "Messages
+// Saved!" that hides the loss; the files before and after it must still be written, and the old content must
+// survive rather than be cut to nothing.
+TEST_F(TemplatesTest, AFileThatCannotBeWrittenIsReportedAndKeepsItsContent) {
+    const std::string reasons[] = {systemText(ERROR_ACCESS_DENIED), systemText(ERROR_SHARING_VIOLATION)};
+    start();
+    for (const int lockedClient : {0, 3}) {
+        const std::string name = kTemplateFiles[lockedClient];
+        for (int client = 0; client < 4; ++client) {
+            ASSERT_TRUE(peers::setControlText(control(id::txtData(client)),
+                                              "saved with " + name + " locked, " + kTemplateFiles[client]));
+        }
+        const std::string lockedPath = app().pathOf(name);
+        std::optional<SeenBox> box;
+        {
+            const HeldFile locked(lockedPath, "old content");
+            ASSERT_TRUE(locked.held()) << name;
+            pressSave();
+            box = dismissMessageBox();
+            EXPECT_EQ(locked.content(), "old content") << name;
+        }
+        ASSERT_TRUE(box) << "no message box after Save with " << name << " locked";
+        EXPECT_EQ(box->caption, "MarquillAmp");
+        EXPECT_NE(box->text.find(lockedPath), std::string::npos) << box->text;
+        EXPECT_TRUE(std::any_of(std::begin(reasons), std::end(reasons), [&](const std::string& reason) {
+            return box->text.find(reason) != std::string::npos;
+        })) << box->text;
+        EXPECT_EQ(messageBoxOver(mainWindow(), 300), nullptr) << "one box for the whole save";
+        EXPECT_EQ(readFile(lockedPath), "old content") << name;
+        for (int client = 0; client < 4; ++client) {
+            if (client != lockedClient) {
+                EXPECT_EQ(box->text.find(kTemplateFiles[client]), std::string::npos) << box->text;
+                EXPECT_EQ(readFile(app().pathOf(kTemplateFiles[client])),
+                          "saved with " + name + " locked, " + kTemplateFiles[client]);
+            }
+        }
+        EXPECT_EQ(folder(), kFolderAfterSave) << "nothing left over from the failed save";
+    }
+}
+
+}  // namespace
+}  // namespace marquill::test
