@@ -37,8 +37,10 @@ test-win32: win32
 demo: win32
 	tools/demo.sh $(WIN32)
 
-# Prints figures; not a test.
-bench: packages
+# Prints figures; not a test. MarquillAmp under Wine side by side with the programs that set its limits (one table),
+# then the native benchmark of the polling tick's own reads.
+bench: win32
+	tools/bench.sh $(WIN32)
 	cmake -S . -B $(BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BENCH) -j $(JOBS) --target player_link_bench
 	$(BENCH)/tests/bench/player_link_bench

@@ -61,6 +61,12 @@ int FakePlayer::queryCount() const {
     return queryCount_;
 }
 
+int FakePlayer::queryCount(std::int32_t queryCode) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    const auto found = queryCountByCode_.find(queryCode);
+    return found == queryCountByCode_.end() ? 0 : found->second;
+}
+
 LRESULT CALLBACK FakePlayer::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     if (message == WM_NCCREATE) {
         auto* player = static_cast<FakePlayer*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
@@ -116,6 +122,7 @@ LRESULT FakePlayer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT FakePlayer::answer(WPARAM wParam, LPARAM lParam) {
     std::lock_guard<std::mutex> lock(mutex_);
     ++queryCount_;
+    ++queryCountByCode_[static_cast<std::int32_t>(lParam)];
     switch (lParam) {
         case 0:
             return replies_.version;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -39,6 +40,8 @@ public:
     void queueSong(const std::string& title, const PlayerReplies& replies);
     std::vector<std::int32_t> commands() const;
     int queryCount() const;
+    // The queries with this code (lParam) so far.
+    int queryCount(std::int32_t queryCode) const;
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
@@ -55,6 +58,7 @@ private:
     std::optional<Song> queued_;
     std::vector<std::int32_t> commands_;
     int queryCount_ = 0;
+    std::map<std::int32_t, int> queryCountByCode_;
     HWND window_ = nullptr;
 };
 

@@ -4,7 +4,7 @@
 
 namespace marquill::peers {
 
-bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD pollMs) {
     const DWORD start = GetTickCount();
     for (;;) {
         if (condition()) {
@@ -14,7 +14,7 @@ bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
             return false;
         }
         // Pumps while waiting, for windows the caller's own thread owns.
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, pollMs, QS_ALLINPUT);
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&message);

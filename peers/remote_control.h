@@ -11,8 +11,8 @@ namespace marquill::peers {
 // across processes, each with a bound, so a hung program fails a wait instead of stopping the caller.
 constexpr DWORD kReplyTimeoutMs = 2000;
 
-// Polls `condition` every 10 ms until it holds or `timeoutMs` has passed; true when it held.
-bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
+// Polls `condition` every `pollMs` until it holds or `timeoutMs` has passed; true when it held.
+bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD pollMs = 10);
 
 // WM_GETTEXT: the text of an edit box or the caption of a label or button; empty when the window does not answer.
 std::string controlText(HWND window);

@@ -12,9 +12,9 @@ EndToEndTest::~EndToEndTest() {
     });
 }
 
-AppProcess& EndToEndTest::app() {
+peers::AppProcess& EndToEndTest::app() {
     if (!app_) {
-        app_ = std::make_unique<AppProcess>(MARQUILL_EXE);
+        app_ = std::make_unique<peers::AppProcess>(MARQUILL_EXE);
     }
     return *app_;
 }

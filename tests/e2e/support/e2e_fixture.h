@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "peers/app_process.h"
 #include "peers/fake_player.h"
 #include "peers/peer_tree.h"
-#include "support/app_process.h"
 #include "support/window_thread.h"
 
 namespace marquill::test {
@@ -25,7 +25,7 @@ protected:
     ~EndToEndTest() override;
 
     // The program's folder, made on first use: what a test puts there before start() is there at its start-up.
-    AppProcess& app();
+    peers::AppProcess& app();
     // Starts the program in app()'s folder, or again once it has ended there; the peers hosted before are there
     // at its start-up.
     void start();
@@ -52,7 +52,7 @@ protected:
     std::unique_ptr<peers::FakePlayer> player;
 
 private:
-    std::unique_ptr<AppProcess> app_;
+    std::unique_ptr<peers::AppProcess> app_;
     std::vector<std::unique_ptr<peers::PeerTree>> trees_;
 };
 

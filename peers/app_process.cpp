@@ -1,11 +1,11 @@
-#include "support/app_process.h"
+#include "peers/app_process.h"
 
 #include <cstdio>
 
-#include "app/main_window_description.h"
 #include "peers/remote_control.h"
+#include "peers/stopwatch.h"
 
-namespace marquill::test {
+namespace marquill::peers {
 namespace {
 
 constexpr DWORD kStartTimeoutMs = 15000;
@@ -16,7 +16,7 @@ std::string freshFolder() {
     static int serial = 0;
     for (;;) {
         char name[MAX_PATH];
-        std::snprintf(name, sizeof(name), "%smarquill-e2e-%lu-%d", temp, GetCurrentProcessId(), ++serial);
+        std::snprintf(name, sizeof(name), "%smarquill-run-%lu-%d", temp, GetCurrentProcessId(), ++serial);
         if (CreateDirectoryA(name, nullptr)) {
             return name;
         }
@@ -63,9 +63,7 @@ BOOL CALLBACK matchMainWindow(HWND window, LPARAM state) {
     auto* search = reinterpret_cast<WindowSearch*>(state);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof(className));
-    if (owner != search->processId || std::string(className) != mainwindow::kWindowClass || !IsWindowVisible(window)) {
+    if (owner != search->processId || !IsWindowVisible(window) || GetWindow(window, GW_OWNER) != nullptr) {
         return TRUE;
     }
     search->found = window;
@@ -87,8 +85,9 @@ std::string windowsPath(const std::string& path) {
     return converted;
 }
 
-AppProcess::AppProcess(const std::string& exePath) : folder_(freshFolder()) {
-    copied_ = CopyFileA(windowsPath(exePath).c_str(), pathOf("MarquillAmp.exe").c_str(), FALSE) != 0;
+AppProcess::AppProcess(const std::string& exePath, const std::string& arguments)
+    : folder_(freshFolder()), fileName_(exePath.substr(exePath.find_last_of("/\\") + 1)), arguments_(arguments) {
+    copied_ = CopyFileA(windowsPath(exePath).c_str(), pathOf(fileName_).c_str(), FALSE) != 0;
 }
 
 AppProcess::~AppProcess() {
@@ -106,24 +105,27 @@ bool AppProcess::start() {
     }
     closeHandles();
     mainWindow_ = nullptr;
-    const std::string copy = pathOf("MarquillAmp.exe");
+    const std::string copy = pathOf(fileName_);
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
-    std::string commandLine = "\"" + copy + "\"";
+    std::string commandLine = "\"" + copy + "\"" + (arguments_.empty() ? "" : " " + arguments_);
+    const Stopwatch sinceStart;
     if (!CreateProcessA(copy.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(), &startup,
                         &process_)) {
         process_ = {};
         return false;
     }
-    WaitForInputIdle(process_.hProcess, kStartTimeoutMs);
+    // Looked for every millisecond, so that the time to the window is worth measuring.
     WindowSearch search = {process_.dwProcessId, nullptr};
-    peers::waitUntil(
+    waitUntil(
         [&] {
             EnumWindows(matchMainWindow, reinterpret_cast<LPARAM>(&search));
             return search.found != nullptr;
         },
-        kStartTimeoutMs);
+        kStartTimeoutMs, 1);
+    secondsToWindow_ = sinceStart.seconds();
     mainWindow_ = search.found;
+    WaitForInputIdle(process_.hProcess, kStartTimeoutMs);
     return mainWindow_ != nullptr;
 }
 
@@ -150,4 +152,4 @@ void AppProcess::closeHandles() {
     process_ = {};
 }
 
-}  // namespace marquill::test
+}  // namespace marquill::peers
