@@ -56,11 +56,15 @@ void MainController::load() {
 }
 
 void MainController::tick() {
-    guarded([&] { setTitle(Player->SongTitle()); });
-    guarded([&] { view_.setText(id::kLbltTime, Player->TrackTime()); });
-    guarded([&] { view_.setText(id::kLblTrackNumber, std::to_wstring(Player->TrackNumber())); });
-    guarded([&] { view_.setText(id::kLblTrackPer, std::to_wstring(Player->TrackTimePercent())); });
-    guarded([&] { view_.setText(id::kLblTotalTracks, std::to_wstring(Player->TracksInPlaylist())); });
+    // One reading of the player a tick; the title goes into its box, and out in an announcement, before the
+    // queries, so a new title is announced with the values the previous tick left on the labels.
+    PlayerReading reading = Player->ReadCaption();
+    guarded([&] { setTitle(reading.SongTitle()); });
+    Player->ReadTrack(reading);
+    guarded([&] { view_.setText(id::kLbltTime, reading.TrackTime()); });
+    guarded([&] { view_.setText(id::kLblTrackNumber, std::to_wstring(reading.TrackNumber())); });
+    guarded([&] { view_.setText(id::kLblTrackPer, std::to_wstring(reading.TrackTimePercent())); });
+    guarded([&] { view_.setText(id::kLblTotalTracks, std::to_wstring(reading.TracksInPlaylist())); });
 }
 
 void MainController::enableClicked() {
