@@ -20,6 +20,7 @@ constexpr const char* kGtkToplevelClass = "gdkWindowToplevel";
 constexpr const char* kGtkChildClass = "gdkWindowChild";
 constexpr const wchar_t* kGtkTestText = L"The New Text";
 constexpr const wchar_t* kApplicationTitle = L"MarquillAmp";
+constexpr int kMircClient = 3;
 
 // A step that fails is skipped and the handler goes on with the next one; nothing is reported.
 template <typename Step>
@@ -118,12 +119,29 @@ void MainController::mouseMoved(std::int32_t x) {
 }
 
 void MainController::titleChanged() {
-    std::wstring text = view_.text(id::kTxtTitle);
-    if (text == titleText_) {
+    if (announcing_) {
+        // Another program's message handled while a chat window is waited for: the announcement in progress
+        // finishes with the values it read, and the change is taken up after it.
+        titleChangedWhileAnnouncing_ = true;
         return;
     }
-    titleText_ = std::move(text);
-    announce();
+    announcing_ = true;
+    const struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{announcing_};
+    do {
+        titleChangedWhileAnnouncing_ = false;
+        std::wstring text = view_.text(id::kTxtTitle);
+        if (text == titleText_) {
+            continue;
+        }
+        titleText_ = std::move(text);
+        // An empty title (announcing switched off, the player closed) has no song to tell anyone about.
+        if (!titleText_.empty()) {
+            announce();
+        }
+    } while (titleChangedWhileAnnouncing_);
 }
 
 void MainController::saveClicked() {
@@ -146,6 +164,13 @@ void MainController::setTitle(const std::wstring& title) {
 }
 
 void MainController::announce() {
+    PlaceholderValues values;
+    if (!guarded([&] {
+            values = {view_.text(id::kTxtTitle), view_.text(id::kLbltTime), view_.text(id::kLblTrackNumber),
+                      view_.text(id::kLblTrackPer), view_.text(id::kLblTotalTracks)};
+        })) {
+        return;
+    }
     const std::array<std::wstring*, kClientCount> fields = {&msgAIM, &msgAOL, &msgYahoo, &msgMirc};
     for (int client = 0; client < kClientCount; ++client) {
         std::wstring templateText;
@@ -153,19 +178,15 @@ void MainController::announce() {
             continue;
         }
         std::wstring& field = *fields[static_cast<std::size_t>(client)];
-        guarded([&] {
-            field.clear();
-            msgWork.clear();
+        field.clear();
+        const bool composed = guarded([&] {
+            msgWork = client == kMircClient ? ComposeIrcMessage(templateText, values, services_.clock)
+                                            : ComposeMessage(templateText, values, services_.clock);
         });
-        guarded([&] { msgWork = templateText; });
-        guarded([&] {
-            const PlaceholderValues values{view_.text(id::kTxtTitle), view_.text(id::kLbltTime),
-                                           view_.text(id::kLblTrackNumber), view_.text(id::kLblTrackPer),
-                                           view_.text(id::kLblTotalTracks)};
-            msgWork = ComposeMessage(msgWork, values, services_.clock);
-        });
-        guarded([&] { field = msgWork; });
-        guarded([&] { send(client, field); });
+        if (composed) {
+            field = msgWork;
+            guarded([&] { send(client, field); });
+        }
     }
 }
 

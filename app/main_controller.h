@@ -40,7 +40,8 @@ public:
     // `x`: the pointer's horizontal position in pixels, which for a report of the tray icon is its mouse message.
     void mouseMoved(std::int32_t x);
     // The change event of the title box, raised for every write and keystroke: announces when the box's text
-    // differs from the text it had, and only then.
+    // differs from the text it had and is not empty. A change raised while an announcement runs is taken up once
+    // that announcement has ended.
     void titleChanged();
     void saveClicked();
     // The shell came back (it broadcasts "TaskbarCreated") and has forgotten every tray icon.
@@ -51,7 +52,8 @@ public:
 
 private:
     void setTitle(const std::wstring& title);
-    // Composes each client's message from its template and hands it to the client's driver.
+    // Composes each client's message from its template and the holders, read once for all four, and hands it to
+    // the client's driver.
     void announce();
     void send(int client, const std::wstring& message);
 
@@ -64,6 +66,8 @@ private:
     TrayRecordBytes TrayIconData{};
     bool inTray_ = false;
     std::wstring titleText_;  // the title box's text as last seen
+    bool announcing_ = false;
+    bool titleChangedWhileAnnouncing_ = false;
 
     std::wstring msgWork;
     std::wstring msgAIM;

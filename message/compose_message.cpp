@@ -1,29 +1,88 @@
 #include "message/compose_message.h"
 
+#include <vector>
+
 namespace marquill {
 namespace {
 
-// Left to right without overlap; the inserted text is not scanned again by the same step.
-std::wstring replaceAll(const std::wstring& text, const std::wstring& find, const std::wstring& replacement) {
-    std::wstring result;
-    std::size_t from = 0;
-    for (std::size_t at = text.find(find); at != std::wstring::npos; at = text.find(find, from)) {
-        result.append(text, from, at - from).append(replacement);
-        from = at + find.size();
+constexpr wchar_t kPlainText = L'\x0F';  // IRC's "plain text" control: invisible, and no command can start with it
+
+// The text being composed, and for each character whether a value brought it.
+struct MarkedText {
+    std::wstring text;
+    std::vector<bool> fromValue;
+
+    void append(const MarkedText& source, std::size_t from, std::size_t count) {
+        text.append(source.text, from, count);
+        fromValue.insert(fromValue.end(), source.fromValue.begin() + static_cast<std::ptrdiff_t>(from),
+                         source.fromValue.begin() + static_cast<std::ptrdiff_t>(from + count));
     }
-    return result.append(text, from, std::wstring::npos);
+    void appendValue(const std::wstring& value) {
+        text += value;
+        fromValue.insert(fromValue.end(), value.size(), true);
+    }
+};
+
+bool isLineBreak(wchar_t character) {
+    return character == L'\r' || character == L'\n';
 }
 
-}  // namespace
+std::wstring withoutLineBreaks(const std::wstring& value) {
+    std::wstring flat;
+    flat.reserve(value.size());
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] == L'\r' && i + 1 < value.size() && value[i + 1] == L'\n') {
+            ++i;
+        }
+        flat += isLineBreak(value[i]) ? L' ' : value[i];
+    }
+    return flat;
+}
 
-std::wstring ComposeMessage(const std::wstring& templateText, const PlaceholderValues& values, const Clock& clock) {
-    std::wstring msgWork = replaceAll(templateText, L"%s", values.title);
+// Left to right without overlap; the inserted text is not scanned again by the same step.
+MarkedText replaceAll(const MarkedText& buffer, const std::wstring& find, const std::wstring& value) {
+    const std::wstring replacement = withoutLineBreaks(value);
+    MarkedText result;
+    std::size_t from = 0;
+    for (std::size_t at = buffer.text.find(find); at != std::wstring::npos; at = buffer.text.find(find, from)) {
+        result.append(buffer, from, at - from);
+        result.appendValue(replacement);
+        from = at + find.size();
+    }
+    result.append(buffer, from, buffer.text.size() - from);
+    return result;
+}
+
+MarkedText composeMarked(const std::wstring& templateText, const PlaceholderValues& values, const Clock& clock) {
+    MarkedText msgWork{templateText, std::vector<bool>(templateText.size(), false)};
+    msgWork = replaceAll(msgWork, L"%s", values.title);
     msgWork = replaceAll(msgWork, L"%tt", values.trackTime);
     msgWork = replaceAll(msgWork, L"%tn", values.trackNumber);
     msgWork = replaceAll(msgWork, L"%tp", values.trackPercent);
     msgWork = replaceAll(msgWork, L"%tl", values.totalTracks);
     msgWork = replaceAll(msgWork, L"%t", clock.timeOfDayText());
     return replaceAll(msgWork, L"%d", clock.shortDateText());
+}
+
+}  // namespace
+
+std::wstring ComposeMessage(const std::wstring& templateText, const PlaceholderValues& values, const Clock& clock) {
+    return composeMarked(templateText, values, clock).text;
+}
+
+std::wstring ComposeIrcMessage(const std::wstring& templateText, const PlaceholderValues& values, const Clock& clock) {
+    const MarkedText composed = composeMarked(templateText, values, clock);
+    std::wstring message;
+    message.reserve(composed.text.size() + 1);
+    for (std::size_t i = 0; i < composed.text.size(); ++i) {
+        // Values hold no line break, so every line starts at the beginning or after one of the template's.
+        const bool lineStart = i == 0 || isLineBreak(composed.text[i - 1]);
+        if (lineStart && composed.fromValue[i] && composed.text[i] == L'/') {
+            message += kPlainText;
+        }
+        message += composed.text[i];
+    }
+    return message;
 }
 
 }  // namespace marquill

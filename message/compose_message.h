@@ -18,6 +18,13 @@ struct PlaceholderValues {
 // The seven replace-all steps in their fixed order: "%s", "%tt", "%tn", "%tp", "%tl", "%t", "%d". Each later step
 // also scans what the earlier ones inserted, so a "%d" in the title becomes the date. "%t" reads
 // clock.timeOfDayText() and "%d" clock.shortDateText(), each at its own step.
+// Values come from outside (anyone can write a song's tags), so none of them brings a line break: CR LF, CR and LF
+// inside a value become one blank each. The template's own line breaks stay.
 std::wstring ComposeMessage(const std::wstring& templateText, const PlaceholderValues& values, const Clock& clock);
+
+// The same for an IRC client, which runs a line that starts with "/" as a command: a line whose first character
+// came from a value and is "/" starts with byte 15 (plain text), so it is sent as text. A "/" the user wrote stays
+// a command.
+std::wstring ComposeIrcMessage(const std::wstring& templateText, const PlaceholderValues& values, const Clock& clock);
 
 }  // namespace marquill

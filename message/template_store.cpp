@@ -1,5 +1,9 @@
 #include "message/template_store.h"
 
+#include <exception>
+
+#include "message/template_file.h"
+
 namespace marquill {
 namespace {
 
@@ -18,8 +22,12 @@ std::array<std::optional<std::wstring>, kClientCount> TemplateStore::LoadTemplat
         if (!files_.isPlainFile(path)) {
             continue;
         }
-        if (const std::optional<std::string> bytes = files_.readAll(path)) {
-            loaded[static_cast<std::size_t>(client)] = codec_.fromAnsi(*bytes);
+        try {
+            if (const std::optional<std::string> bytes = files_.readAll(path, kMaxTemplateFileBytes)) {
+                loaded[static_cast<std::size_t>(client)] = templateFromFile(*bytes, codec_);
+            }
+        } catch (const std::exception&) {
+            // Out of memory, for one: the file is treated as unreadable and its box keeps its text.
         }
     }
     return loaded;
@@ -29,7 +37,7 @@ std::vector<SaveFailure> TemplateStore::save(const std::array<std::wstring, kCli
     std::vector<SaveFailure> failures;
     for (int client = 0; client < kClientCount; ++client) {
         const std::wstring path = pathOf(client);
-        const std::string bytes = codec_.toAnsi(templates[static_cast<std::size_t>(client)]);
+        const std::string bytes = templateFileBytes(templates[static_cast<std::size_t>(client)], codec_);
         if (std::optional<std::wstring> reason = files_.replaceContent(path, bytes)) {
             failures.push_back(SaveFailure{path, std::move(*reason)});
         }

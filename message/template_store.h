@@ -21,13 +21,14 @@ struct SaveFailure {
     std::wstring reason;
 };
 
-// The four template files beside the program, in the ANSI code page, read and written whole.
+// The four template files beside the program, read and written whole (format: message/template_file.h).
 class TemplateStore {
 public:
     TemplateStore(Files& files, const AnsiCodec& codec);
 
-    // Per client: the content of its file when that is a plain file (not a directory, hidden or system) that could
-    // be read; nothing means "keep the box's text". The files are read one at a time, in client order.
+    // Per client: the template in its file when that is a plain file (not a directory, hidden or system) of at most
+    // kMaxTemplateFileBytes that could be read whole and holds template text; nothing means "keep the box's text".
+    // The files are read one at a time, in client order.
     std::array<std::optional<std::wstring>, kClientCount> LoadTemplates();
 
     // Writes all four in client order, each replacing its old file only once fully written; returns the files that

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,8 +23,8 @@ public:
     // True for a file that is neither a directory nor hidden nor system; read-only and archived files count.
     virtual bool isPlainFile(const std::wstring& path) const = 0;
 
-    // The whole content, or nothing when the file cannot be opened or read.
-    virtual std::optional<std::string> readAll(const std::wstring& path) = 0;
+    // The whole content, or nothing when the file cannot be opened or read whole or is longer than `maxBytes`.
+    virtual std::optional<std::string> readAll(const std::wstring& path, std::size_t maxBytes) = 0;
 
     // Writes `bytes` to a new file in the same folder and only then puts it in the place of `path`, so a failure
     // leaves the old content as it was. Returns the system's text for a failure, nothing on success.

@@ -14,7 +14,7 @@ using WindowHandle = std::uint32_t;
 using TrayRecordBytes = std::array<std::uint8_t, 88>;
 
 // The window functions the program uses, one method per Win32 call, with that call's numbers and argument order.
-// Text crosses in wide characters; implementations convert to and from the ANSI code page.
+// Text crosses in wide characters; where a call has to carry ANSI text, the implementation converts it.
 class WindowServices {
 public:
     WindowServices() = default;
@@ -38,7 +38,8 @@ public:
                                                            std::int32_t lParam,
                                                            std::uint32_t timeoutMs) = 0;
 
-    // The same with lParam pointing to `text` as a NUL-terminated ANSI string (WM_SETTEXT).
+    // The same with lParam pointing to `text` (WM_SETTEXT): to a Unicode window as wide text, to any other as ANSI
+    // text converted without look-alikes, so the system converts nothing on the way.
     virtual std::optional<std::int32_t> sendTextMessageTimeout(WindowHandle window,
                                                                std::uint32_t message,
                                                                std::uint32_t wParam,
@@ -51,8 +52,9 @@ public:
                                      std::uint32_t wParam,
                                      std::int32_t lParam) = 0;
 
-    // GetWindowTextA(window, buffer, maxBytes): at most maxBytes - 1 bytes of the title; empty for no window.
-    virtual std::wstring getWindowText(WindowHandle window, int maxBytes) = 0;
+    // GetWindowTextW(window, buffer, maxCharacters): at most maxCharacters - 1 characters of the title, whatever
+    // its script; empty for no window.
+    virtual std::wstring getWindowText(WindowHandle window, int maxCharacters) = 0;
 
     virtual bool showWindow(WindowHandle window, int showCommand) = 0;
     virtual bool setForegroundWindow(WindowHandle window) = 0;

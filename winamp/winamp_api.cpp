@@ -8,7 +8,7 @@
 namespace marquill {
 namespace {
 
-constexpr int kTitleBufferBytes = 1024;
+constexpr int kTitleBufferCharacters = 1024;  // 1,023 characters and the NUL
 constexpr int kShowRestore = 9;  // SW_RESTORE
 constexpr double kFailedPostWaitSeconds = 10;
 
@@ -151,7 +151,7 @@ void WinampAPI::FindWinamp() {
 
 std::wstring WinampAPI::titleText() {
     FindWinamp();
-    return withoutBackspaces(windows_.getWindowText(hWinamp, kTitleBufferBytes));
+    return withoutBackspaces(windows_.getWindowText(hWinamp, kTitleBufferCharacters));
 }
 
 }  // namespace marquill

@@ -93,6 +93,10 @@ void SimDesktop::setHung(WindowHandle window, bool hung) {
     find(window)->hung = hung;
 }
 
+void SimDesktop::setUnicode(WindowHandle window, bool unicode) {
+    find(window)->unicode = unicode;
+}
+
 void SimDesktop::setRejectsPosts(WindowHandle window, bool rejects) {
     find(window)->rejectsPosts = rejects;
 }
@@ -157,10 +161,13 @@ std::optional<std::int32_t> SimDesktop::sendTextMessageTimeout(WindowHandle wind
                                                                std::uint32_t wParam,
                                                                const std::wstring& text,
                                                                std::uint32_t timeoutMs) {
-    SimMessage sent{message, wParam, 0, codec_.fromAnsi(codec_.toAnsi(text)), false};
+    const Window* target = find(window);
+    const bool unicode = target && target->unicode;
+    SimMessage sent{message, wParam, 0, unicode ? text : codec_.fromAnsi(codec_.toAnsi(text)), false};
     const std::optional<std::int32_t> reply = deliverSent(window, sent);
-    record("SendMessageTimeoutA(" + number(window) + ", " + number(message) + ", " + number(wParam) + ", " +
-           quoted(text) + ", " + number(timeoutMs) + ") = " + replyText(reply));
+    record(std::string(unicode ? "SendMessageTimeoutW(" : "SendMessageTimeoutA(") + number(window) + ", " +
+           number(message) + ", " + number(wParam) + ", " + quoted(text) + ", " + number(timeoutMs) + ") = " +
+           replyText(reply));
     return reply;
 }
 
@@ -182,16 +189,12 @@ std::int32_t SimDesktop::postMessage(WindowHandle window,
     return result;
 }
 
-std::wstring SimDesktop::getWindowText(WindowHandle window, int maxBytes) {
+std::wstring SimDesktop::getWindowText(WindowHandle window, int maxCharacters) {
     std::wstring result;
-    if (const Window* found = find(window); found && maxBytes > 0) {
-        std::string bytes = codec_.toAnsi(found->title);
-        if (bytes.size() > static_cast<std::size_t>(maxBytes - 1)) {
-            bytes.resize(static_cast<std::size_t>(maxBytes - 1));
-        }
-        result = codec_.fromAnsi(bytes);
+    if (const Window* found = find(window); found && maxCharacters > 0) {
+        result = found->title.substr(0, static_cast<std::size_t>(maxCharacters - 1));
     }
-    record("GetWindowTextA(" + number(window) + ", " + number(maxBytes) + ") = " + quoted(result));
+    record("GetWindowTextW(" + number(window) + ", " + number(maxCharacters) + ") = " + quoted(result));
     return result;
 }
 
@@ -293,22 +296,33 @@ std::optional<std::int32_t> SimDesktop::deliverSent(WindowHandle window, const S
     return target->handler ? target->handler(message) : 0;
 }
 
+// ANSI bytes as the code page has them; a character it lacks as \u and its code, so a recording shows what a
+// Unicode window received.
 std::string SimDesktop::quoted(const std::wstring& text) const {
     std::string out = "\"";
-    for (unsigned char byte : codec_.toAnsi(text)) {
-        if (byte == '"' || byte == '\\') {
-            out += '\\';
-            out += static_cast<char>(byte);
-        } else if (byte == '\r') {
-            out += "\\r";
-        } else if (byte == '\n') {
-            out += "\\n";
-        } else if (byte < 0x20 || byte >= 0x7F) {
-            char escaped[5];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+    for (const wchar_t character : text) {
+        const std::optional<std::string> bytes = codec_.toAnsiExactly(std::wstring_view(&character, 1));
+        if (!bytes) {
+            char escaped[12];
+            std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(character));
             out += escaped;
-        } else {
-            out += static_cast<char>(byte);
+            continue;
+        }
+        for (const unsigned char byte : *bytes) {
+            if (byte == '"' || byte == '\\') {
+                out += '\\';
+                out += static_cast<char>(byte);
+            } else if (byte == '\r') {
+                out += "\\r";
+            } else if (byte == '\n') {
+                out += "\\n";
+            } else if (byte < 0x20 || byte >= 0x7F) {
+                char escaped[5];
+                std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+                out += escaped;
+            } else {
+                out += static_cast<char>(byte);
+            }
         }
     }
     return out + "\"";

@@ -24,8 +24,8 @@ using MessageHandler = std::function<std::int32_t(const SimMessage&)>;
 
 // An in-memory desktop of top-level and child windows for unit tests. It answers the window services as Windows
 // does: class names match without regard to case, new top-level windows go on top, new children below their
-// older siblings, FindWindowEx walks children topmost first without wrapping around, and titles are read back
-// through the ANSI code page, cut to the caller's buffer. Every call is recorded, in order, in `calls()`.
+// older siblings, FindWindowEx walks children topmost first without wrapping around, titles are read back wide,
+// cut to the caller's buffer, and an ANSI window receives text through the ANSI code page. Every call is recorded, in order, in `calls()`.
 //
 // Not simulated: threads and real blocking (a hung window makes a bounded send time out at once and is recorded
 // as such), message queues (a posted message reaches its handler at once), window geometry and painting.
@@ -40,6 +40,8 @@ public:
     void setTitle(WindowHandle window, const std::wstring& title);
     void setHandler(WindowHandle window, MessageHandler handler);
     void setHung(WindowHandle window, bool hung);
+    // A Unicode window takes text messages as wide text; any other gets them through the ANSI code page.
+    void setUnicode(WindowHandle window, bool unicode);
     void setRejectsPosts(WindowHandle window, bool rejects);
 
     WindowHandle foregroundWindow() const { return foreground_; }
@@ -66,7 +68,7 @@ public:
                              std::uint32_t message,
                              std::uint32_t wParam,
                              std::int32_t lParam) override;
-    std::wstring getWindowText(WindowHandle window, int maxBytes) override;
+    std::wstring getWindowText(WindowHandle window, int maxCharacters) override;
     bool showWindow(WindowHandle window, int showCommand) override;
     bool setForegroundWindow(WindowHandle window) override;
     bool bringWindowToTop(WindowHandle window) override;
@@ -89,6 +91,7 @@ private:
         std::vector<WindowHandle> children;  // topmost first
         MessageHandler handler;
         bool hung = false;
+        bool unicode = false;
         bool rejectsPosts = false;
         int lastShowCommand = -1;
         std::map<int, std::int32_t> longs;

@@ -37,12 +37,13 @@ bool SimFiles::isPlainFile(const std::wstring& path) const {
            !it->second.attributes.system;
 }
 
-std::optional<std::string> SimFiles::readAll(const std::wstring& path) {
+std::optional<std::string> SimFiles::readAll(const std::wstring& path, std::size_t maxBytes) {
     operations_.push_back(L"readAll " + path);
-    if (failure(path, FileStep::Open) || failure(path, FileStep::Read)) {
+    std::optional<std::string> bytes = contents(path);
+    if (failure(path, FileStep::Open) || failure(path, FileStep::Read) || (bytes && bytes->size() > maxBytes)) {
         return std::nullopt;
     }
-    return contents(path);
+    return bytes;
 }
 
 std::optional<std::wstring> SimFiles::replaceContent(const std::wstring& path, std::string_view bytes) {

@@ -38,7 +38,7 @@ public:
 
     std::wstring programDirectory() const override { return programDirectory_; }
     bool isPlainFile(const std::wstring& path) const override;
-    std::optional<std::string> readAll(const std::wstring& path) override;
+    std::optional<std::string> readAll(const std::wstring& path, std::size_t maxBytes) override;
     std::optional<std::wstring> replaceContent(const std::wstring& path, std::string_view bytes) override;
 
 private:

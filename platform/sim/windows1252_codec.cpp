@@ -1,6 +1,7 @@
 #include "platform/sim/windows1252_codec.h"
 
 #include <array>
+#include <cstdint>
 
 namespace marquill::sim {
 namespace {
@@ -19,7 +20,7 @@ wchar_t decode(unsigned char byte) {
     return static_cast<wchar_t>(byte);
 }
 
-char encode(wchar_t character) {
+std::optional<char> encode(wchar_t character) {
     const auto code = static_cast<std::uint32_t>(character);
     if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
         return static_cast<char>(code);
@@ -29,7 +30,7 @@ char encode(wchar_t character) {
             return static_cast<char>(0x80 + i);
         }
     }
-    return '?';
+    return std::nullopt;
 }
 
 }  // namespace
@@ -38,7 +39,20 @@ std::string Windows1252Codec::toAnsi(std::wstring_view text) const {
     std::string bytes;
     bytes.reserve(text.size());
     for (wchar_t character : text) {
-        bytes += encode(character);
+        bytes += encode(character).value_or('?');
+    }
+    return bytes;
+}
+
+std::optional<std::string> Windows1252Codec::toAnsiExactly(std::wstring_view text) const {
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (wchar_t character : text) {
+        const std::optional<char> byte = encode(character);
+        if (!byte) {
+            return std::nullopt;
+        }
+        bytes += *byte;
     }
     return bytes;
 }

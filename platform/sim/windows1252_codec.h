@@ -9,6 +9,7 @@ namespace marquill::sim {
 class Windows1252Codec final : public AnsiCodec {
 public:
     std::string toAnsi(std::wstring_view text) const override;
+    std::optional<std::string> toAnsiExactly(std::wstring_view text) const override;
     std::wstring fromAnsi(std::string_view bytes) const override;
 };
 

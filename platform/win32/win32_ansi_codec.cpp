@@ -3,15 +3,44 @@
 #include <windows.h>
 
 namespace marquill::win32 {
+namespace {
 
-std::string Win32AnsiCodec::toAnsi(std::wstring_view text) const {
+// The text in the ANSI code page with "?" for what it lacks; `lossy` tells whether that happened. The default
+// conversion would put look-alikes instead ("／" as "/", "∞" as "8"): a different character is not the same text.
+std::string narrow(std::wstring_view text, bool& lossy) {
+    lossy = false;
     if (text.empty()) {
         return {};
     }
+    // A UTF-8 code page represents everything and takes neither the flag nor a default character.
+    const bool utf8 = GetACP() == CP_UTF8;
+    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    const char* defaultCharacter = utf8 ? nullptr : "?";
+    BOOL usedDefault = FALSE;
+    BOOL* reportDefault = utf8 ? nullptr : &usedDefault;
     const int sourceLength = static_cast<int>(text.size());
-    const int length = WideCharToMultiByte(CP_ACP, 0, text.data(), sourceLength, nullptr, 0, nullptr, nullptr);
+    const int length = WideCharToMultiByte(CP_ACP, flags, text.data(), sourceLength, nullptr, 0, defaultCharacter,
+                                           reportDefault);
     std::string bytes(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), sourceLength, bytes.data(), length, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, flags, text.data(), sourceLength, bytes.data(), length, defaultCharacter,
+                        reportDefault);
+    lossy = usedDefault != FALSE;
+    return bytes;
+}
+
+}  // namespace
+
+std::string Win32AnsiCodec::toAnsi(std::wstring_view text) const {
+    bool lossy = false;
+    return narrow(text, lossy);
+}
+
+std::optional<std::string> Win32AnsiCodec::toAnsiExactly(std::wstring_view text) const {
+    bool lossy = false;
+    std::string bytes = narrow(text, lossy);
+    if (lossy) {
+        return std::nullopt;
+    }
     return bytes;
 }
 

@@ -4,10 +4,11 @@
 
 namespace marquill::win32 {
 
-// The system's ANSI code page (CP_ACP), with Windows' own default character for what it cannot represent.
+// The system's ANSI code page (CP_ACP), with "?" for what it cannot represent and no look-alikes.
 class Win32AnsiCodec final : public AnsiCodec {
 public:
     std::string toAnsi(std::wstring_view text) const override;
+    std::optional<std::string> toAnsiExactly(std::wstring_view text) const override;
     std::wstring fromAnsi(std::string_view bytes) const override;
 };
 

@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
-#include <new>
 #include <type_traits>
 #include <vector>
 
@@ -85,30 +85,29 @@ bool Win32Files::isPlainFile(const std::wstring& path) const {
            (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
 }
 
-std::optional<std::string> Win32Files::readAll(const std::wstring& path) {
+std::optional<std::string> Win32Files::readAll(const std::wstring& path, std::size_t maxBytes) {
     const FileHandle file = openFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
     LARGE_INTEGER size;
-    if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart > MAXLONG) {
+    if (!file || !GetFileSizeEx(file.get(), &size) || static_cast<std::uint64_t>(size.QuadPart) > maxBytes) {
         return std::nullopt;
     }
-    std::string bytes;
-    try {
-        bytes.resize(static_cast<std::size_t>(size.QuadPart));
-    } catch (const std::bad_alloc&) {
-        return std::nullopt;  // too large for a 32-bit process: treated like any unreadable file
-    }
+    // One byte more than the size, so a file that grew since its size was taken is seen and not cut.
+    std::string bytes(static_cast<std::size_t>(size.QuadPart) + 1, '\0');
     std::size_t filled = 0;
-    while (filled < bytes.size()) {
+    for (;;) {
         DWORD read = 0;
         if (!ReadFile(file.get(), &bytes[filled], static_cast<DWORD>(bytes.size() - filled), &read, nullptr)) {
             return std::nullopt;
         }
         if (read == 0) {
-            bytes.resize(filled);  // the file shrank since its size was taken
             break;
         }
         filled += read;
+        if (filled == bytes.size()) {
+            return std::nullopt;  // it grew while being read: not the whole file
+        }
     }
+    bytes.resize(filled);
     return bytes;
 }
 

@@ -9,7 +9,7 @@ class Win32Files final : public Files {
 public:
     std::wstring programDirectory() const override;
     bool isPlainFile(const std::wstring& path) const override;
-    std::optional<std::string> readAll(const std::wstring& path) override;
+    std::optional<std::string> readAll(const std::wstring& path, std::size_t maxBytes) override;
     std::optional<std::wstring> replaceContent(const std::wstring& path, std::string_view bytes) override;
 };
 

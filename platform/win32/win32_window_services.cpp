@@ -4,7 +4,6 @@
 #include <shellapi.h>
 
 #include <cstring>
-#include <vector>
 
 #include "platform/win32/handles.h"
 
@@ -51,11 +50,21 @@ std::optional<std::int32_t> Win32WindowServices::sendTextMessageTimeout(WindowHa
                                                                         std::uint32_t wParam,
                                                                         const std::wstring& text,
                                                                         std::uint32_t timeoutMs) {
-    const std::string bytes = codec_.toAnsi(text);
+    const HWND target = toHwnd(window);
+    const bool unicode = IsWindowUnicode(target);
+    const std::string bytes = unicode ? std::string() : codec_.toAnsi(text);
+    const LPARAM lParam = unicode ? reinterpret_cast<LPARAM>(text.c_str()) : reinterpret_cast<LPARAM>(bytes.c_str());
+    DWORD processId = 0;
+    GetWindowThreadProcessId(target, &processId);
+    if (processId == GetCurrentProcessId()) {
+        // A timed-out send to a window of this process may still be handled later, with lParam pointing to text
+        // that is gone by then; our own windows are no outside program to guard against.
+        return unicode ? SendMessageW(target, message, wParam, lParam) : SendMessageA(target, message, wParam, lParam);
+    }
     DWORD_PTR reply = 0;
-    const LRESULT answered = SendMessageTimeoutA(toHwnd(window), message, wParam,
-                                                 reinterpret_cast<LPARAM>(bytes.c_str()),
-                                                 SMTO_NORMAL | SMTO_ABORTIFHUNG, timeoutMs, &reply);
+    constexpr UINT kFlags = SMTO_NORMAL | SMTO_ABORTIFHUNG;
+    const LRESULT answered = unicode ? SendMessageTimeoutW(target, message, wParam, lParam, kFlags, timeoutMs, &reply)
+                                     : SendMessageTimeoutA(target, message, wParam, lParam, kFlags, timeoutMs, &reply);
     return replyOf(answered, reply);
 }
 
@@ -66,13 +75,14 @@ std::int32_t Win32WindowServices::postMessage(WindowHandle window,
     return PostMessageA(toHwnd(window), message, wParam, lParam);
 }
 
-std::wstring Win32WindowServices::getWindowText(WindowHandle window, int maxBytes) {
-    if (window == 0 || maxBytes <= 0) {
-        return {};  // seen under Wine: a null window gave a nonzero length and stale bytes
+std::wstring Win32WindowServices::getWindowText(WindowHandle window, int maxCharacters) {
+    if (window == 0 || maxCharacters <= 0) {
+        return {};  // seen under Wine: a null window gave a nonzero length and stale characters
     }
-    std::vector<char> buffer(static_cast<std::size_t>(maxBytes), '\0');
-    const int length = GetWindowTextA(toHwnd(window), buffer.data(), maxBytes);
-    return codec_.fromAnsi(std::string_view(buffer.data(), length > 0 ? static_cast<std::size_t>(length) : 0));
+    std::wstring buffer(static_cast<std::size_t>(maxCharacters), L'\0');
+    const int length = GetWindowTextW(toHwnd(window), buffer.data(), maxCharacters);
+    buffer.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+    return buffer;
 }
 
 bool Win32WindowServices::showWindow(WindowHandle window, int showCommand) {

@@ -26,7 +26,7 @@ public:
                              std::uint32_t message,
                              std::uint32_t wParam,
                              std::int32_t lParam) override;
-    std::wstring getWindowText(WindowHandle window, int maxBytes) override;
+    std::wstring getWindowText(WindowHandle window, int maxCharacters) override;
     bool showWindow(WindowHandle window, int showCommand) override;
     bool setForegroundWindow(WindowHandle window) override;
     bool bringWindowToTop(WindowHandle window) override;

@@ -9,6 +9,8 @@
 namespace marquill::win32 {
 namespace {
 
+constexpr std::size_t kNoBound = SIZE_MAX;
+
 // A fresh folder under the temporary directory whose name no single-byte code page holds; removed at the end.
 class TempFolder {
 public:
@@ -83,7 +85,7 @@ TEST(Win32Files, WhatCountsAsAFile) {
         EXPECT_EQ(files.isPlainFile(path), c.plain) << std::filesystem::path(c.name).string();
     }
     EXPECT_FALSE(files.isPlainFile(folder.file(L"absent.txt")));
-    EXPECT_EQ(files.readAll(folder.file(L"aim.txt")), std::nullopt) << "a directory reads as nothing";
+    EXPECT_EQ(files.readAll(folder.file(L"aim.txt"), kNoBound), std::nullopt) << "a directory reads as nothing";
     EXPECT_NE(files.replaceContent(folder.file(L"aim.txt"), "x"), std::nullopt) << "a directory is not replaced";
 }
 
@@ -106,10 +108,12 @@ TEST(Win32Files, WrittenBytesReadBackExactly) {
     for (const auto& c : cases) {
         EXPECT_EQ(files.replaceContent(c.path, c.bytes), std::nullopt);
         EXPECT_TRUE(files.isPlainFile(c.path));
-        EXPECT_EQ(files.readAll(c.path), c.bytes);
+        EXPECT_EQ(files.readAll(c.path, kNoBound), c.bytes);
         EXPECT_FALSE(exists(c.path + L".new")) << "no temporary file is left behind";
     }
-    EXPECT_EQ(files.readAll(folder.file(L"mirc.txt")), binary);
+    EXPECT_EQ(files.readAll(folder.file(L"mirc.txt"), kNoBound), binary);
+    EXPECT_EQ(files.readAll(folder.file(L"aol.txt"), 3 << 20), std::string(3 << 20, 'z')) << "as long as the bound";
+    EXPECT_EQ(files.readAll(folder.file(L"aol.txt"), (3 << 20) - 1), std::nullopt) << "longer than the bound";
 }
 
 // A file another program holds open must keep its old content, report why, and leave nothing behind.
@@ -121,12 +125,12 @@ TEST(Win32Files, LockedFileKeepsItsContentAndReportsTheReason) {
     const HANDLE lock = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     const std::optional<std::wstring> reason = files.replaceContent(path, "new");
-    EXPECT_EQ(files.readAll(path), std::nullopt) << "held without sharing";
+    EXPECT_EQ(files.readAll(path, kNoBound), std::nullopt) << "held without sharing";
     CloseHandle(lock);
     ASSERT_TRUE(reason.has_value());
     EXPECT_FALSE(reason->empty());
     EXPECT_NE(reason->back(), L'\n');
-    EXPECT_EQ(files.readAll(path), "old");
+    EXPECT_EQ(files.readAll(path, kNoBound), "old");
     EXPECT_FALSE(exists(path + L".new"));
 }
 

@@ -84,12 +84,40 @@ TEST_F(Win32WindowServicesTest, SentAndPostedMessagesArriveWithTheirParameters) 
     }
 }
 
-// GetWindowTextA hands back at most 1023 bytes of a title; the program's title rules count on it.
-TEST_F(Win32WindowServicesTest, WindowTextIsCutTo1023Bytes) {
-    const std::string longTitle(1100, 'x');
-    const HWND window = peers.createWindow("MarquillTitled", longTitle);
-    EXPECT_EQ(services.getWindowText(fromHwnd(window), 1024), std::wstring(1023, L'x'));
+// A title comes back in any script, at most 1023 characters of it; the program's title rules count on it.
+TEST_F(Win32WindowServicesTest, WindowTextIsCutTo1023Characters) {
+    const std::wstring longTitle(1100, L'\u3042');
+    HWND window = nullptr;
+    peers.run([&] {
+        window = CreateWindowExW(0, L"STATIC", longTitle.c_str(), 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    });
+    EXPECT_EQ(services.getWindowText(fromHwnd(window), 1024), longTitle.substr(0, 1023));
     EXPECT_EQ(services.getWindowText(0, 1024), L"");
+    peers.run([&] { DestroyWindow(window); });
+}
+
+// The system would convert text for a window of the other kind on its own, with look-alikes; the program sends
+// a Unicode window wide text and converts for an ANSI one itself.
+TEST_F(Win32WindowServicesTest, TextGoesToEachWindowInItsOwnKind) {
+    HWND unicode = nullptr;
+    HWND ansi = nullptr;
+    peers.run([&] {
+        unicode = CreateWindowExW(0, L"EDIT", L"", 0, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr);
+        ansi = CreateWindowExA(0, "EDIT", "", 0, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr);
+    });
+    ASSERT_TRUE(IsWindowUnicode(unicode));
+    ASSERT_FALSE(IsWindowUnicode(ansi));
+    const std::wstring text = L"\u3042 \uFF0Fquit \u00e9";
+    EXPECT_EQ(services.sendTextMessageTimeout(fromHwnd(unicode), WM_SETTEXT, 0, text, 5000), TRUE);
+    EXPECT_EQ(services.sendTextMessageTimeout(fromHwnd(ansi), WM_SETTEXT, 0, text, 5000), TRUE);
+    EXPECT_EQ(services.getWindowText(fromHwnd(unicode), 1024), text);
+    if (GetACP() == 1252) {
+        EXPECT_EQ(services.getWindowText(fromHwnd(ansi), 1024), L"? ?quit \u00e9");
+    }
+    peers.run([&] {
+        DestroyWindow(unicode);
+        DestroyWindow(ansi);
+    });
 }
 
 TEST_F(Win32WindowServicesTest, StylesChangeAndTheFrameIsRecomputed) {
@@ -129,8 +157,30 @@ TEST(Win32AnsiCodec, RoundTripsTheCodePage) {
         GTEST_SKIP() << "the rest assumes code page 1252";
     }
     EXPECT_EQ(codec.fromAnsi("Caf\xE9 \x80"), L"Caf\u00e9 \u20ac");
-    EXPECT_EQ(codec.toAnsi(L"Caf\u00e9 \u20ac"), "Caf\xE9 \x80");
-    EXPECT_EQ(codec.toAnsi(L"\u3042"), "?");
+}
+
+// The system's default conversion maps a missing character to a look-alike ("／" to "/", so a title could become
+// a command); the program's own conversion gives "?" and tells that it lost something.
+TEST(Win32AnsiCodec, MissingCharactersBecomeQuestionMarksNeverLookAlikes) {
+    if (GetACP() != 1252) {
+        GTEST_SKIP() << "the table assumes code page 1252";
+    }
+    const struct {
+        std::wstring text;
+        std::string bytes;
+        bool exact;
+    } cases[] = {
+        {L"Caf\u00e9 \u20ac", "Caf\xE9 \x80", true},
+        {L"\uFF0Fquit", "?quit", false},
+        {L"\u221E", "?", false},
+        {L"\u0101", "?", false},
+        {L"\u3042", "?", false},
+    };
+    Win32AnsiCodec codec;
+    for (const auto& c : cases) {
+        EXPECT_EQ(codec.toAnsi(c.text), c.bytes) << c.bytes;
+        EXPECT_EQ(codec.toAnsiExactly(c.text), c.exact ? std::optional<std::string>(c.bytes) : std::nullopt) << c.bytes;
+    }
 }
 
 }  // namespace

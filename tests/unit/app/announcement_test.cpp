@@ -1,4 +1,5 @@
 #include <functional>
+#include <utility>
 
 #include "app/controller_fixture.h"
 #include "support/sim_player.h"
@@ -33,15 +34,17 @@ TEST_F(AnnouncementTest, OnlyAChangedTitleAnnounces) {
         {Act::Tick, L"1. A - Winamp", {}},
         {Act::Tick, L"2. B - Winamp", {L"B"}},
         {Act::Tick, L"1. A - Winamp", {L"A"}},
-        {Act::Switch, nullptr, {L""}},  // off: the emptied box announces once
-        {Act::Switch, nullptr, {}},     // on: nothing until the next tick
+        {Act::Switch, nullptr, {}},  // off: the box empties, and an empty title has no song to announce
+        {Act::Switch, nullptr, {}},  // on: nothing until the next tick
         {Act::Tick, L"1. A - Winamp", {L"A"}},
         {Act::Type, L"A", {}},
         {Act::Type, L"Ab", {L"Ab"}},
         {Act::Type, L"Abc", {L"Abc"}},
         {Act::Tick, L"1. A - Winamp", {L"A"}},
-        {Act::ClosePlayer, nullptr, {L""}},
         {Act::ClosePlayer, nullptr, {}},
+        {Act::ClosePlayer, nullptr, {}},
+        {Act::Type, L" ", {L" "}},  // blanks are a title
+        {Act::Type, L"", {}},
     };
     for (std::size_t i = 0; i < std::size(steps); ++i) {
         const auto& step = steps[i];
@@ -118,6 +121,42 @@ TEST_F(AnnouncementTest, ClientsAreServedInOrderUnlessTheirTemplateIsEmpty) {
     setTemplates({L"%s at %t on %d", L"", L"", L"x%tx %T"});
     view.type(L"Song %d");
     EXPECT_EQ(mirc.received.back(), L"x9:41:07 PMx %T") << "each client its own template";
+}
+
+// Another program may change the title box, or switch announcing off, while a chat window is being waited for
+// (its message is handled inside the wait). The running announcement must finish with the values it read, and the
+// change must be announced after it, once, with what the box then holds.
+TEST_F(AnnouncementTest, AChangeDuringAnAnnouncementIsTakenUpAfterIt) {
+    const struct {
+        const char* what;
+        std::function<void(FakeMainView&, MainController&)> act;
+        std::vector<std::wstring> mircReceived;
+    } cases[] = {
+        {"new title", [](FakeMainView& v, MainController&) { v.type(L"B"); }, {L"A", L"B"}},
+        {"two new titles", [](FakeMainView& v, MainController&) { v.type(L"B"), v.type(L"C"); }, {L"A", L"C"}},
+        {"same title", [](FakeMainView& v, MainController&) { v.type(L"A"); }, {L"A"}},
+        {"there and back", [](FakeMainView& v, MainController&) { v.type(L"B"), v.type(L"A"); }, {L"A"}},
+        {"switched off", [](FakeMainView&, MainController& c) { c.enableClicked(); }, {L"A"}},
+    };
+    const WindowHandle yahoo = desktop.createWindow("IMClass");
+    const WindowHandle input = desktop.createWindow("YIMInputWindow", L"", yahoo);
+    for (const auto& c : cases) {
+        bool acted = false;
+        desktop.setHandler(input, [&](const sim::SimMessage& message) {
+            if (message.message == 12 && !std::exchange(acted, true)) {
+                c.act(view, controller);
+            }
+            return 1;
+        });
+        setTemplates({L"", L"", L"%s", L"%s"});
+        mirc.received.clear();
+        view.type(L"A");
+        EXPECT_EQ(mirc.received, c.mircReceived) << c.what;
+        view.type(L"");
+        if (!view.timerEnabled()) {
+            controller.enableClicked();
+        }
+    }
 }
 
 }  // namespace

@@ -101,5 +101,37 @@ TEST_F(ComposeMessageTest, TimeIsInsertedBeforeTheDateStep) {
     EXPECT_EQ(ComposeMessage(L"%d", kExampleValues, clock), L"(%t)");
 }
 
+// A value comes from outside: it never brings a line break, and in the IRC message a line it starts with "/" is
+// sent as text (byte 15 first), while what the user wrote keeps its meaning.
+TEST_F(ComposeMessageTest, ValuesNeverBecomeLinesOrCommands) {
+    const struct {
+        std::wstring templateText;
+        PlaceholderValues values;
+        std::wstring plain;
+        std::wstring irc;
+    } cases[] = {
+        {L"%s", {L"/quit bye", L"", L"", L"", L""}, L"/quit bye", L"\x0F/quit bye"},
+        {L"%s", {L"//echo $me", L"", L"", L"", L""}, L"//echo $me", L"\x0F//echo $me"},
+        {L"%s", {L"x\r\n/quit", L"", L"", L"", L""}, L"x /quit", L"x /quit"},
+        {L"%s", {L"a\rb\nc\n\rd\r\n\r\ne", L"", L"", L"", L""}, L"a b c  d  e", L"a b c  d  e"},
+        {L"np: %s", {L"/quit", L"", L"", L"", L""}, L"np: /quit", L"np: /quit"},
+        {L"/me is listening to %s", {L"/quit", L"", L"", L"", L""}, L"/me is listening to /quit",
+         L"/me is listening to /quit"},
+        {L"one\r\n%s\r\n/two %s", {L"/x", L"", L"", L"", L""}, L"one\r\n/x\r\n/two /x", L"one\r\n\x0F/x\r\n/two /x"},
+        {L"%tn%s", {L"/quit", L"", L"", L"", L""}, L"/quit", L"\x0F/quit"},
+        {L"%tt\n%tn\r%tp\r\n%tl", {L"", L"/a", L"/b", L"/c", L"/d"}, L"/a\n/b\r/c\r\n/d",
+         L"\x0F/a\n\x0F/b\r\x0F/c\r\n\x0F/d"},
+        {L"%s", {L"%d", L"", L"", L"", L""}, L"12/15/2006", L"12/15/2006"},
+        {L"\x02\x03%s\x0F", {L"/x", L"", L"", L"", L""}, L"\x02\x03/x\x0F", L"\x02\x03/x\x0F"},
+        {L"/%s", {L"/x", L"", L"", L"", L""}, L"//x", L"//x"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ComposeMessage(c.templateText, c.values, clock), c.plain) << c.values.title.size();
+        EXPECT_EQ(ComposeIrcMessage(c.templateText, c.values, clock), c.irc) << c.values.title.size();
+    }
+    clock.setTexts(L"/9:41\r\n", L"\n/12");
+    EXPECT_EQ(ComposeIrcMessage(L"%t\r\n%d", kExampleValues, clock), L"\x0F/9:41 \r\n /12");
+}
+
 }  // namespace
 }  // namespace marquill

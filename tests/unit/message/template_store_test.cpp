@@ -99,6 +99,15 @@ TEST_F(TemplateStoreTest, WhatCountsAsAFile) {
          std::nullopt},
         {"directory", [](sim::SimFiles& f) { f.putDirectory(kAim); }, std::nullopt},
         {"other name", [](sim::SimFiles& f) { f.putFile(kDir + L"\\aim.txt.bak", "text"); }, std::nullopt},
+        {"1 MiB", [](sim::SimFiles& f) { f.putFile(kAim, std::string(1 << 20, 'x')); }, std::wstring(1 << 20, L'x')},
+        {"over 1 MiB", [](sim::SimFiles& f) { f.putFile(kAim, std::string((1 << 20) + 1, 'x')); }, std::nullopt},
+        {"binary", [](sim::SimFiles& f) { f.putFile(kAim, std::string("MZ\x90\0\x03", 5)); }, std::nullopt},
+        {"UTF-8 after the mark", [](sim::SimFiles& f) { f.putFile(kAim, "\xEF\xBB\xBF\xE3\x81\x82 \xC3\xA9"); },
+         L"\u3042 \u00e9"},
+        {"invalid UTF-8 after the mark", [](sim::SimFiles& f) { f.putFile(kAim, "\xEF\xBB\xBF\xC3("); }, std::nullopt},
+        {"overlong UTF-8 after the mark", [](sim::SimFiles& f) { f.putFile(kAim, "\xEF\xBB\xBF\xC0\xAF"); },
+         std::nullopt},
+        {"UTF-8 without the mark", [](sim::SimFiles& f) { f.putFile(kAim, "\xC3\xA9"); }, L"\u00C3\u00A9"},
     };
     for (const auto& c : cases) {
         sim::SimFiles folder(kDir);
@@ -138,7 +147,8 @@ TEST_F(TemplateStoreTest, FilesAreVisitedInClientOrderAtTheJoinedPaths) {
     EXPECT_EQ(root.contents(L"D:\\\\mirc.txt"), "4");
 }
 
-// A template must come back exactly as saved, however often: no added line break, no lost control byte.
+// A template must come back exactly as saved, however often: no added line break, no lost control byte, no
+// character the code page lacks; what the code page holds is written in it, byte for byte.
 TEST_F(TemplateStoreTest, SaveAndLoadRoundTripByteForByte) {
     std::array<std::wstring, kClientCount> templates;
     for (int client = 0; client < kClientCount; ++client) {
@@ -146,6 +156,7 @@ TEST_F(TemplateStoreTest, SaveAndLoadRoundTripByteForByte) {
     }
     templates[1] = L"";
     templates[2] = L"\r\n";
+    templates[0] = L"\u6771\u4EAC %s \U0001F3B5\r\n\u0416";
     for (int cycle = 0; cycle < 3; ++cycle) {
         ASSERT_TRUE(store.save(templates).empty());
         const Loaded loaded = store.LoadTemplates();
@@ -153,10 +164,19 @@ TEST_F(TemplateStoreTest, SaveAndLoadRoundTripByteForByte) {
             EXPECT_EQ(loaded[client], templates[client]) << "client " << client << ", cycle " << cycle;
         }
     }
+    EXPECT_EQ(files.contents(kAim), "\xEF\xBB\xBF\xE6\x9D\xB1\xE4\xBA\xAC %s \xF0\x9F\x8E\xB5\r\n\xD0\x96")
+        << "what the code page cannot hold is kept as UTF-8";
     EXPECT_EQ(files.contents(kAol), "");
     EXPECT_EQ(files.contents(kYahoo), "\r\n");
     EXPECT_EQ(files.contents(kMirc), codec.toAnsi(defaultTemplate(3, codec)));
     EXPECT_EQ(files.contents(kMirc)->substr(5, 4), "\x02\xC2\xAB\x02");
+}
+
+// ANSI text that happens to begin with the bytes of the UTF-8 mark would be read back as UTF-8.
+TEST_F(TemplateStoreTest, TextThatLooksLikeTheMarkComesBackAsSaved) {
+    const std::wstring looksLikeMark = codec.fromAnsi("\xEF\xBB\xBF" "abc");
+    ASSERT_TRUE(store.save({looksLikeMark, L"", L"", L""}).empty());
+    EXPECT_EQ(store.LoadTemplates()[0], looksLikeMark);
 }
 
 // Saving used to report success whatever happened; each file that failed must be named with its reason, the old

@@ -69,10 +69,10 @@ TEST_F(SimDesktopTest, DestroyingAWindowTakesItsChildrenAlong) {
     EXPECT_EQ(desktop.findChildWindow(top, 0, "Child"), 0u);
 }
 
-// Titles come back through the ANSI code page and are cut to the caller's buffer, as GetWindowTextA does.
-TEST_F(SimDesktopTest, WindowTextIsCutToTheBufferInBytes) {
+// Titles come back whole in any script and are cut to the caller's buffer, as GetWindowTextW does.
+TEST_F(SimDesktopTest, WindowTextIsCutToTheBufferInCharacters) {
     const WindowHandle window = desktop.createWindow("W", L"Caf\u00e9 \u20ac \u0416");
-    EXPECT_EQ(desktop.getWindowText(window, 1024), L"Caf\u00e9 \u20ac ?");
+    EXPECT_EQ(desktop.getWindowText(window, 1024), L"Caf\u00e9 \u20ac \u0416");
     EXPECT_EQ(desktop.getWindowText(window, 4), L"Caf");
     EXPECT_EQ(desktop.getWindowText(window, 1), L"");
     EXPECT_EQ(desktop.getWindowText(window, 0), L"");
@@ -95,8 +95,20 @@ TEST_F(SimDesktopTest, SentAndPostedMessagesReachTheHandlerAndTheRecord) {
     desktop.setHung(window, true);
     EXPECT_EQ(desktop.sendMessageTimeout(window, 1024, 0, 0, 5000), std::nullopt);
 
-    ASSERT_EQ(received.size(), 3u);
+    const WindowHandle unicode = desktop.createWindow("Edit");
+    desktop.setUnicode(unicode, true);
+    desktop.setHandler(unicode, [&](const SimMessage& message) {
+        received.push_back(message);
+        return 1;
+    });
+    desktop.setHung(window, false);
+    EXPECT_EQ(desktop.sendTextMessageTimeout(window, 12, 0, L"\u0416\u00e9", 5000), 5);
+    EXPECT_EQ(desktop.sendTextMessageTimeout(unicode, 12, 0, L"\u0416\u00e9", 5000), 1);
+
+    ASSERT_EQ(received.size(), 5u);
     EXPECT_EQ(received[1].text, L"a\r\n\x03" L"b\"");
+    EXPECT_EQ(received[3].text, L"?\u00e9") << "an ANSI window gets the text through the code page";
+    EXPECT_EQ(received[4].text, L"\u0416\u00e9") << "a Unicode window gets it whole";
     EXPECT_TRUE(received[2].posted);
     EXPECT_EQ(desktop.calls(), (std::vector<std::string>{
                                    "SendMessageTimeoutA(1, 1024, 1, 105, 5000) = 5",
@@ -106,6 +118,8 @@ TEST_F(SimDesktopTest, SentAndPostedMessagesReachTheHandlerAndTheRecord) {
                                    "PostMessageA(77, 513, 0, 0) = 0",
                                    "SendMessageTimeoutA(77, 1024, 0, 0, 5000) = no answer",
                                    "SendMessageTimeoutA(1, 1024, 0, 0, 5000) = no answer",
+                                   "SendMessageTimeoutA(1, 12, 0, \"\\u0416\\xE9\", 5000) = 5",
+                                   "SendMessageTimeoutW(2, 12, 0, \"\\u0416\\xE9\", 5000) = 1",
                                }));
 }
 

@@ -30,6 +30,8 @@ TEST(Windows1252Codec, MapsTheCodePageBothWays) {
 TEST(Windows1252Codec, UnrepresentableCharactersBecomeQuestionMarks) {
     Windows1252Codec codec;
     EXPECT_EQ(codec.toAnsi(L"\u0416\u3042x\u0100"), "??x?");
+    EXPECT_EQ(codec.toAnsiExactly(L"\u0416\u3042x\u0100"), std::nullopt);
+    EXPECT_EQ(codec.toAnsiExactly(L"\u20AC\x02x"), "\x80\x02x");
 }
 
 }  // namespace

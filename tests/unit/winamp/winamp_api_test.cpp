@@ -45,7 +45,7 @@ TEST_F(WinampApiTest, EachMemberSendsItsMessagesAfterAFreshLookup) {
         Calls expected;
     } cases[] = {
         {"WinampVersion", [](WinampAPI& a) { a.WinampVersion(); }, {find, query(0, 0, 0x5094)}},
-        {"SongTitle", [](WinampAPI& a) { a.SongTitle(); }, {find, "GetWindowTextA(1, 1024) = \"1. Artist - Song - Winamp\""}},
+        {"SongTitle", [](WinampAPI& a) { a.SongTitle(); }, {find, "GetWindowTextW(1, 1024) = \"1. Artist - Song - Winamp\""}},
         {"IsRunning", [](WinampAPI& a) { a.IsRunning(); }, {find}},
         {"TrackTime", [](WinampAPI& a) { a.TrackTime(); }, {find, query(0, 105, 65000), find, query(1, 105, 185)}},
         {"TrackTimePercent", [](WinampAPI& a) { a.TrackTimePercent(); },
@@ -54,7 +54,7 @@ TEST_F(WinampApiTest, EachMemberSendsItsMessagesAfterAFreshLookup) {
         {"OtherUser", [](WinampAPI& a) { a.OtherUser(-7, 3); }, {find, query(3, -7, 77)}},
         {"OtherCommand", [](WinampAPI& a) { a.OtherCommand(40045, 9); }, {find, "PostMessageA(1, 273, 40045, 9) = 1"}},
         {"Status", [](WinampAPI& a) { a.Status(); }, {find, query(0, 104, 1)}},
-        {"TrackNumber", [](WinampAPI& a) { a.TrackNumber(); }, {find, "GetWindowTextA(1, 1024) = \"1. Artist - Song - Winamp\""}},
+        {"TrackNumber", [](WinampAPI& a) { a.TrackNumber(); }, {find, "GetWindowTextW(1, 1024) = \"1. Artist - Song - Winamp\""}},
         {"TracksInPlaylist", [](WinampAPI& a) { a.TracksInPlaylist(); }, {find, query(0, 124, 12)}},
         {"Previous", [](WinampAPI& a) { a.Previous(); }, command(40044)},
         {"Play", [](WinampAPI& a) { a.Play(); }, command(40045)},
