@@ -172,9 +172,10 @@ TEST_F(TemplatesTest, SavedTemplatesComeBackWhole) {
     }
 }
 
-// Start-up takes a template from a plain file it can read, an empty one included, and otherwise keeps the default:
-// a hidden file or a folder of that name is no template, and a file locked by another program, one larger than
-// 1 MiB or a binary one (it holds a NUL) must neither stop or slow the start nor replace the box's text.
+// Start-up takes a template from a plain file it can read, an empty one included, up to 1 MiB, and otherwise keeps
+// the default: a hidden file or a folder of that name is no template, and a file locked by another program, a
+// larger one (20 MB of text kept the window from showing within the usual time) or a binary one (it holds a NUL)
+// must neither stop the start nor replace the box's text.
 TEST_F(TemplatesTest, StartUpTakesOnlyPlainFilesItCanRead) {
     enum class Placed { Folder, Plain, Hidden, HeldOpen };
     struct Case {
