@@ -43,11 +43,23 @@ bench: packages
 	cmake --build $(BENCH) -j $(JOBS) --target player_link_bench
 	$(BENCH)/tests/bench/player_link_bench
 
-# Runs each fuzz target for FUZZ_SECONDS; not a test.
-fuzz: packages
-	CXX=clang++ cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMARQUILL_SANITIZE=ON -DMARQUILL_FUZZ=ON
-	cmake --build $(FUZZ) -j $(JOBS) --target title_text_fuzz
-	$(FUZZ)/tests/fuzz/title_text_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=1100
+# Runs each fuzz target for FUZZ_SECONDS from its seed corpus in tests/fuzz/corpus; not a test. What the fuzzers
+# find goes to $(FUZZ)/corpus, crashes to $(FUZZ)/crashes.
+FUZZ_TARGETS := title_text_fuzz compose_message_fuzz template_file_fuzz track_numbers_fuzz
+fuzz:
+	@tools/install-packages.sh clang-14 libclang-rt-14-dev
+	CXX=clang++-14 cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMARQUILL_SANITIZE=ON -DMARQUILL_FUZZ=ON
+	cmake --build $(FUZZ) -j $(JOBS) --target $(FUZZ_TARGETS)
+	@mkdir -p $(FUZZ)/crashes
+	@for target in $(FUZZ_TARGETS); do \
+		mkdir -p $(FUZZ)/corpus/$$target; \
+		echo "== $$target"; \
+		$(FUZZ)/tests/fuzz/$$target -max_total_time=$(FUZZ_SECONDS) -max_len=1100 -print_final_stats=1 \
+			-artifact_prefix=$(FUZZ)/crashes/$$target- $(FUZZ)/corpus/$$target tests/fuzz/corpus/$$target 2>&1 \
+			| grep -E "^(stat::number_of_executed_units|Done|==[0-9]+==|SUMMARY|.*(crash|leak|timeout|deadly))" \
+			|| true; \
+		test -z "$$(ls $(FUZZ)/crashes | grep "^$$target-")" || { echo "$$target found a crash: see $(FUZZ)/crashes"; exit 1; }; \
+	done
 
 clean:
 	rm -rf build

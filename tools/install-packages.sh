@@ -1,8 +1,10 @@
 #!/bin/sh
-# Installs the Debian packages the build and the tests need, when some are missing. Needs root for apt-get.
+# Installs the Debian packages the build and the tests need, and any named as arguments, when some are missing.
+# Needs root for apt-get.
 set -e
 packages="cmake ninja-build g++ libgtest-dev googletest libbenchmark-dev g++-mingw-w64-i686 wine wine32:i386 wine64 xvfb xauth
 x11-apps imagemagick util-linux"
+packages="$packages $*"
 
 missing=
 for package in $packages; do
