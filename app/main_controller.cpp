@@ -9,18 +9,17 @@
 #include "app/version.h"
 #include "message/compose_message.h"
 #include "platform/window_chain.h"
+#include "platform/window_messages.h"
 
 namespace marquill {
 namespace {
 
 namespace id = mainwindow::id;
 
-constexpr std::uint32_t kSetText = 12;  // WM_SETTEXT
 constexpr const char* kGtkToplevelClass = "gdkWindowToplevel";
 constexpr const char* kGtkChildClass = "gdkWindowChild";
 constexpr const wchar_t* kGtkTestText = L"The New Text";
 constexpr const wchar_t* kApplicationTitle = L"MarquillAmp";
-constexpr int kMircClient = 3;
 
 // A step that fails is skipped and the handler goes on with the next one; nothing is reported.
 template <typename Step>
@@ -93,7 +92,7 @@ void MainController::command1Clicked() {
     const WindowHandle target = followWindowChain(services_.windows, kGtkToplevelClass,
                                                   {{kGtkChildClass, 4}, {kGtkChildClass, 1}, {kGtkChildClass, 1}});
     if (target != 0) {
-        services_.windows.sendTextMessageTimeout(target, kSetText, 0, kGtkTestText, kGtkTimeoutMs);
+        services_.windows.sendTextMessageTimeout(target, wm::kSetText, 0, kGtkTestText, kAnswerTimeoutMs);
     }
 }
 
@@ -175,30 +174,19 @@ void MainController::announce() {
         })) {
         return;
     }
-    const std::array<std::wstring*, kClientCount> fields = {&msgAIM, &msgAOL, &msgYahoo, &msgMirc};
     for (int client = 0; client < kClientCount; ++client) {
-        std::wstring templateText;
-        if (!guarded([&] { templateText = view_.text(id::txtData(client)); }) || templateText.empty()) {
-            continue;
-        }
-        std::wstring& field = *fields[static_cast<std::size_t>(client)];
-        field.clear();
-        const bool composed = guarded([&] {
-            msgWork = client == kMircClient ? ComposeIrcMessage(templateText, values, services_.clock)
-                                            : ComposeMessage(templateText, values, services_.clock);
+        const ChatClientInfo& info = kClients[static_cast<std::size_t>(client)];
+        guarded([&] {
+            const std::wstring templateText = view_.text(id::txtData(client));
+            if (templateText.empty()) {
+                return;
+            }
+            const std::wstring message = info.linesAreCommands
+                                             ? ComposeIrcMessage(templateText, values, services_.clock)
+                                             : ComposeMessage(templateText, values, services_.clock);
+            (drivers_.*info.send)(message);
         });
-        if (composed) {
-            field = msgWork;
-            guarded([&] { send(client, field); });
-        }
     }
-}
-
-void MainController::send(int client, const std::wstring& message) {
-    using Driver = void (ChatDrivers::*)(std::wstring);
-    static constexpr std::array<Driver, kClientCount> kDrivers = {&ChatDrivers::SendToAIM, &ChatDrivers::SendToAOL,
-                                                                  &ChatDrivers::SendToYahoo, &ChatDrivers::SendToMirc};
-    (drivers_.*kDrivers[static_cast<std::size_t>(client)])(message);
 }
 
 }  // namespace marquill

@@ -47,15 +47,11 @@ public:
     // The shell came back (it broadcasts "TaskbarCreated") and has forgotten every tray icon.
     void shellRestarted();
 
-    // A GTK window that has not taken the test text within this bound is left alone.
-    static constexpr std::uint32_t kGtkTimeoutMs = 5000;
-
 private:
     void setTitle(const std::wstring& title);
     // Composes each client's message from its template and the holders, read once for all four, and hands it to
     // the client's driver.
     void announce();
-    void send(int client, const std::wstring& message);
 
     MainView& view_;
     MainServices services_;
@@ -68,12 +64,6 @@ private:
     std::wstring titleText_;  // the title box's text as last seen
     bool announcing_ = false;
     bool titleChangedWhileAnnouncing_ = false;
-
-    std::wstring msgWork;
-    std::wstring msgAIM;
-    std::wstring msgAOL;
-    std::wstring msgYahoo;
-    std::wstring msgMirc;
 };
 
 }  // namespace marquill

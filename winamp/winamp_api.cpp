@@ -160,7 +160,7 @@ std::int32_t WinampAPI::SendUserMessage(std::int32_t queryCode, std::int32_t dat
 
 std::int32_t WinampAPI::query(std::int32_t queryCode, std::int32_t data) {
     return windows_
-        .sendMessageTimeout(hWinamp, kQueryMessage, static_cast<std::uint32_t>(data), queryCode, kQueryTimeoutMs)
+        .sendMessageTimeout(hWinamp, kQueryMessage, static_cast<std::uint32_t>(data), queryCode, kAnswerTimeoutMs)
         .value_or(0);
 }
 

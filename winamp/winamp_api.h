@@ -26,7 +26,8 @@ struct PlayerReading {
 
 // The link to the media player: finds its main window by class and talks to it by window messages only.
 // Every member looks the window up again, so the player may come and go between calls. The members that compute
-// numbers throw OverflowError or DivisionByZeroError; SongTitle and TrackNumber never throw.
+// numbers throw OverflowError or DivisionByZeroError; SongTitle and TrackNumber never throw. A player that does not
+// answer a query within kAnswerTimeoutMs is treated like no player: the reply is 0.
 class WinampAPI {
 public:
     WinampAPI(WindowServices& windows, const Clock& clock, EventPump& events);
@@ -59,9 +60,6 @@ public:
     // length and playlist length. One lookup, one caption read and three queries in all.
     PlayerReading ReadCaption();
     void ReadTrack(PlayerReading& reading);
-
-    // A player that has not answered within this bound is treated like no player: the query's reply is 0.
-    static constexpr std::uint32_t kQueryTimeoutMs = 5000;
 
 private:
     std::int32_t SendUserMessage(std::int32_t queryCode, std::int32_t data);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/main_window_description.h"
+#include "chat/chat_clients.h"
 #include "platform/win32/handles.h"
 
 namespace marquill::win32 {
@@ -350,8 +351,8 @@ void Win32MainView::command(int control, int notification) {
     if (notification != BN_CLICKED) {
         return;
     }
-    if (control >= id::optFormate(0) && control < id::optFormate(mainwindow::kTemplateBoxCount)) {
-        for (int option = 0; option < mainwindow::kTemplateBoxCount; ++option) {
+    if (control >= id::optFormate(0) && control < id::optFormate(kClientCount)) {
+        for (int option = 0; option < kClientCount; ++option) {
             SendMessageW(item(id::optFormate(option)), BM_SETCHECK,
                          id::optFormate(option) == control ? BST_CHECKED : BST_UNCHECKED, 0);
         }

@@ -5,6 +5,7 @@
 
 #include "app/main_window_description.h"
 #include "peers/remote_control.h"
+#include "peers/window_trees.h"
 #include "support/app_window.h"
 #include "support/drawn_font.h"
 #include "support/e2e_fixture.h"
@@ -23,7 +24,7 @@ TEST_F(WindowTest, StartsIdleWithTheAimTemplateShown) {
     char caption[64] = {};
     GetWindowTextA(mainWindow(), caption, sizeof(caption));
     EXPECT_STREQ(caption, "MarquillAmp 1");
-    for (int i = 0; i < mainwindow::kTemplateBoxCount; ++i) {
+    for (int i = 0; i < static_cast<int>(std::size(peers::kChatClients)); ++i) {
         EXPECT_EQ(IsWindowVisible(control(id::txtData(i))) != 0, i == 0) << "txtData(" << i << ")";
         EXPECT_EQ(SendMessageA(control(id::optFormate(i)), BM_GETCHECK, 0, 0), i == 0 ? BST_CHECKED : BST_UNCHECKED)
             << "optFormate(" << i << ")";
@@ -110,7 +111,7 @@ TEST_F(WindowTest, TemplateBoxesAndSaveAreFlat) {
         EXPECT_EQ(exStyle & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE), WS_EX_STATICEDGE) << "control " << controlId;
         EXPECT_EQ(style & (WS_BORDER | WS_DLGFRAME | WS_THICKFRAME), 0) << "control " << controlId;
     }
-    for (int i = 0; i < mainwindow::kTemplateBoxCount; ++i) {
+    for (int i = 0; i < static_cast<int>(std::size(peers::kChatClients)); ++i) {
         EXPECT_EQ(GetWindowLongA(control(id::txtData(i)), GWL_STYLE) & (ES_MULTILINE | WS_VSCROLL),
                   ES_MULTILINE | WS_VSCROLL)
             << "txtData(" << i << ")";
