@@ -58,7 +58,7 @@ void MainController::tick() {
     // One reading of the player a tick; the title goes into its box, and out in an announcement, before the
     // queries, so a new title is announced with the values the previous tick left on the labels.
     PlayerReading reading = Player->ReadCaption();
-    guarded([&] { setTitle(reading.SongTitle()); });
+    guarded([&] { view_.setText(id::kTxtTitle, reading.SongTitle()); });
     Player->ReadTrack(reading);
     guarded([&] { view_.setText(id::kLbltTime, reading.TrackTime()); });
     guarded([&] { view_.setText(id::kLblTrackNumber, std::to_wstring(reading.TrackNumber())); });
@@ -72,7 +72,7 @@ void MainController::enableClicked() {
         return;
     }
     view_.setTimerEnabled(false);
-    setTitle(L"");
+    view_.setText(id::kTxtTitle, L"");
 }
 
 void MainController::optionClicked(std::int16_t index) {
@@ -124,7 +124,7 @@ void MainController::mouseMoved(std::int32_t x) {
 void MainController::titleChanged() {
     if (announcing_) {
         // Another program's message handled while a chat window is waited for: the announcement in progress
-        // finishes with the values it read, and the change is taken up after it.
+        // finishes with the values it read, and the change is taken up after it, once.
         titleChangedWhileAnnouncing_ = true;
         return;
     }
@@ -135,15 +135,7 @@ void MainController::titleChanged() {
     } reset{announcing_};
     do {
         titleChangedWhileAnnouncing_ = false;
-        std::wstring text = view_.text(id::kTxtTitle);
-        if (text == titleText_) {
-            continue;
-        }
-        titleText_ = std::move(text);
-        // An empty title (announcing switched off, the player closed) has no song to tell anyone about.
-        if (!titleText_.empty()) {
-            announce();
-        }
+        announce();
     } while (titleChangedWhileAnnouncing_);
 }
 
@@ -161,18 +153,14 @@ void MainController::shellRestarted() {
     }
 }
 
-void MainController::setTitle(const std::wstring& title) {
-    view_.setText(id::kTxtTitle, title);
-    titleChanged();
-}
-
 void MainController::announce() {
     PlaceholderValues values;
     if (!guarded([&] {
             values = {view_.text(id::kTxtTitle), view_.text(id::kLbltTime), view_.text(id::kLblTrackNumber),
                       view_.text(id::kLblTrackPer), view_.text(id::kLblTotalTracks)};
-        })) {
-        return;
+        }) ||
+        values.title.empty()) {
+        return;  // an empty title (announcing switched off, the player closed) has no song to tell anyone about
     }
     for (int client = 0; client < kClientCount; ++client) {
         const ChatClientInfo& info = kClients[static_cast<std::size_t>(client)];

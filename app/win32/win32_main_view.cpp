@@ -345,7 +345,12 @@ LRESULT Win32MainView::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void Win32MainView::command(int control, int notification) {
     if (control == id::kTxtTitle && notification == EN_CHANGE) {
-        controller_->titleChanged();
+        // An edit control notifies every WM_SETTEXT, also of the text it holds; only a real change is one.
+        std::wstring title = text(id::kTxtTitle);
+        if (title != title_) {
+            title_ = std::move(title);
+            controller_->titleChanged();
+        }
         return;
     }
     if (notification != BN_CLICKED) {

@@ -64,6 +64,7 @@ private:
     HWND window_ = nullptr;
     MainController* controller_ = nullptr;
     HWND lastFocus_ = nullptr;
+    std::wstring title_;  // the title box's text at its last change
     bool timerEnabled_ = false;
 };
 

@@ -16,7 +16,8 @@ namespace marquill::test {
 // Every change the controller makes is logged, placed among the sim desktop's calls (see timeline()).
 //
 // Not simulated: painting, layout, fonts other than bold or not, focus, and the check box's own state (the
-// controller never reads it). Writing a text raises nothing; type() stands for the user typing.
+// controller never reads it). A write that changes the title box's text raises the change event inside the write,
+// as the real box does; type() stands for the user typing.
 class FakeMainView final : public MainView {
 public:
     FakeMainView(sim::SimDesktop& desktop, const AnsiCodec& codec) : desktop_(desktop) {
@@ -35,10 +36,7 @@ public:
     void attach(MainController& controller) { controller_ = &controller; }
 
     // The user types into the title box: one change per keystroke.
-    void type(const std::wstring& text) {
-        texts_[mainwindow::id::kTxtTitle] = text;
-        controller_->titleChanged();
-    }
+    void type(const std::wstring& text) { write(mainwindow::id::kTxtTitle, text); }
 
     bool visible(int control) const { return visible_.at(control); }
     bool bold(int control) const { return bold_.at(control); }
@@ -79,8 +77,8 @@ public:
 
     std::wstring text(int control) const override { return texts_.at(control); }
     void setText(int control, const std::wstring& text) override {
-        texts_.at(control) = text;
         record("text " + nameOf(control));
+        write(control, text);
     }
     void setVisible(int control, bool visible) override {
         visible_.at(control) = visible;
@@ -128,6 +126,15 @@ public:
     std::vector<std::pair<std::wstring, std::wstring>> messageBoxes;
 
 private:
+    // As the real title box does: a different text raises the change event inside the write, the same text nothing.
+    void write(int control, const std::wstring& text) {
+        const bool changed = texts_.at(control) != text;
+        texts_.at(control) = text;
+        if (changed && control == mainwindow::id::kTxtTitle) {
+            controller_->titleChanged();
+        }
+    }
+
     void record(std::string entry) { log_.emplace_back(desktop_.calls().size(), "view: " + std::move(entry)); }
 
     sim::SimDesktop& desktop_;
