@@ -57,9 +57,9 @@ void MainController::load() {
 void MainController::tick() {
     // One reading of the player a tick; the title goes into its box, and out in an announcement, before the
     // queries, so a new title is announced with the values the previous tick left on the labels.
-    PlayerReading reading = Player->ReadCaption();
+    PlayerReading reading = Player->readCaption();
     guarded([&] { view_.setText(id::kTxtTitle, reading.SongTitle()); });
-    Player->ReadTrack(reading);
+    Player->readTrack(reading);
     guarded([&] { view_.setText(id::kLbltTime, reading.TrackTime()); });
     guarded([&] { view_.setText(id::kLblTrackNumber, std::to_wstring(reading.TrackNumber())); });
     guarded([&] { view_.setText(id::kLblTrackPer, std::to_wstring(reading.TrackTimePercent())); });

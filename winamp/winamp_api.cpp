@@ -141,13 +141,13 @@ void WinampAPI::Rewind() {
     PostCommand(kCommandRewind, 0);
 }
 
-PlayerReading WinampAPI::ReadCaption() {
+PlayerReading WinampAPI::readCaption() {
     PlayerReading reading;
     reading.caption = titleText();
     return reading;
 }
 
-void WinampAPI::ReadTrack(PlayerReading& reading) {
+void WinampAPI::readTrack(PlayerReading& reading) {
     reading.positionMs = query(kQueryOutputTime, kOutputTimePosition);
     reading.lengthSeconds = query(kQueryOutputTime, kOutputTimeLength);
     reading.playlistLength = query(kQueryPlaylistLength, 0);

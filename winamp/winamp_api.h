@@ -56,10 +56,10 @@ public:
     void Rewind();
 
     // The polling tick's reading of the player, in two steps so that the title box is written between them:
-    // ReadCaption looks the player up and reads its caption, ReadTrack asks the window found then for position,
+    // readCaption looks the player up and reads its caption, readTrack asks the window found then for position,
     // length and playlist length. One lookup, one caption read and three queries in all.
-    PlayerReading ReadCaption();
-    void ReadTrack(PlayerReading& reading);
+    PlayerReading readCaption();
+    void readTrack(PlayerReading& reading);
 
 private:
     std::int32_t SendUserMessage(std::int32_t queryCode, std::int32_t data);

@@ -48,9 +48,9 @@ BENCHMARK(BM_FiveMembers);
 void BM_OneReadingTick(benchmark::State& state) {
     SimPlayerDesktop sim;
     for (auto _ : state) {
-        PlayerReading reading = sim.api.ReadCaption();
+        PlayerReading reading = sim.api.readCaption();
         benchmark::DoNotOptimize(reading.SongTitle());
-        sim.api.ReadTrack(reading);
+        sim.api.readTrack(reading);
         benchmark::DoNotOptimize(reading.TrackTime());
         benchmark::DoNotOptimize(reading.TrackNumber());
         benchmark::DoNotOptimize(reading.TrackTimePercent());

@@ -67,10 +67,10 @@ TEST_F(WinampApiTest, EachMemberSendsItsMessagesAfterAFreshLookup) {
         {"ToggleShuffle", [](WinampAPI& a) { a.ToggleShuffle(); }, command(40023)},
         {"FastForward", [](WinampAPI& a) { a.FastForward(); }, command(40148)},
         {"Rewind", [](WinampAPI& a) { a.Rewind(); }, command(40144)},
-        {"ReadCaption, ReadTrack",
+        {"readCaption, readTrack",
          [](WinampAPI& a) {
-             PlayerReading reading = a.ReadCaption();
-             a.ReadTrack(reading);
+             PlayerReading reading = a.readCaption();
+             a.readTrack(reading);
          },
          {find, "GetWindowTextW(1, 1024) = \"1. Artist - Song - Winamp\"", query(0, 105, 65000), query(1, 105, 185),
           query(0, 124, 12)}},
@@ -98,8 +98,8 @@ TEST_F(WinampApiTest, RepliesBecomeResults) {
     EXPECT_EQ(api.Status(), 3);
     EXPECT_EQ(api.SongTitle(), L"Artist - Song");
     EXPECT_EQ(api.TrackNumber(), 12);
-    EXPECT_EQ(api.ReadCaption().SongTitle(), L"Artist - Song");
-    EXPECT_EQ(api.ReadCaption().TrackNumber(), 12);
+    EXPECT_EQ(api.readCaption().SongTitle(), L"Artist - Song");
+    EXPECT_EQ(api.readCaption().TrackNumber(), 12);
     EXPECT_TRUE(api.IsRunning());
     EXPECT_EQ(api.OtherCommand(40045, 0), 1);
     api.Play();
@@ -142,8 +142,8 @@ TEST_F(WinampApiTest, TrackTimeAndPercentOfPositionAndLength) {
         player.positionMs = c.positionMs;
         player.lengthSeconds = c.lengthSeconds;
         const std::string label = std::to_string(c.positionMs) + " ms of " + std::to_string(c.lengthSeconds) + " s";
-        PlayerReading reading = api.ReadCaption();
-        api.ReadTrack(reading);
+        PlayerReading reading = api.readCaption();
+        api.readTrack(reading);
         if (c.time) {
             EXPECT_EQ(api.TrackTime(), c.time) << label;
             EXPECT_EQ(reading.TrackTime(), c.time) << label;
@@ -187,8 +187,8 @@ TEST_F(WinampApiTest, PlaylistLengthMustFitSixteenBits) {
     } cases[] = {{0, true}, {32767, true}, {-32768, true}, {40000, false}, {32768, false}, {-32769, false}};
     for (const auto& c : cases) {
         player.playlistLength = c.reply;
-        PlayerReading reading = api.ReadCaption();
-        api.ReadTrack(reading);
+        PlayerReading reading = api.readCaption();
+        api.readTrack(reading);
         if (c.fits) {
             EXPECT_EQ(api.TracksInPlaylist(), c.reply);
             EXPECT_EQ(reading.TracksInPlaylist(), c.reply);
@@ -212,8 +212,8 @@ TEST_F(WinampApiTest, NoPlayerWindow) {
     EXPECT_EQ(api.TrackNumber(), 0);
     EXPECT_EQ(api.TrackTime(), L"0:00 / 0:00");
     EXPECT_THROW(api.TrackTimePercent(), OverflowError);
-    PlayerReading reading = api.ReadCaption();
-    api.ReadTrack(reading);
+    PlayerReading reading = api.readCaption();
+    api.readTrack(reading);
     EXPECT_EQ(reading.SongTitle(), L"");
     EXPECT_EQ(reading.TrackNumber(), 0);
     EXPECT_EQ(reading.TracksInPlaylist(), 0);
