@@ -121,24 +121,5 @@ TEST_F(TrayTest, ClosingEndsTheProgramFromEitherState) {
     }
 }
 
-// A session can end without a close request: a WM_QUIT posted to the program's thread, or the end of the user's
-// session. Either way the icon must go with the program, or it stays behind leading nowhere.
-TEST_F(TrayTest, EndingWithoutACloseRequestTakesTheIconAway) {
-    for (const UINT ending : {static_cast<UINT>(WM_QUIT), static_cast<UINT>(WM_ENDSESSION)}) {
-        start();
-        minimise(mainWindow());
-        ASSERT_TRUE(peers::waitUntil([&] { return trayIconShown(mainWindow()); }, kWaitMs));
-        const HWND window = mainWindow();
-        if (ending == WM_QUIT) {
-            PostThreadMessageA(GetWindowThreadProcessId(window, nullptr), WM_QUIT, 0, 0);
-        } else {
-            SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, kWaitMs, nullptr);
-        }
-        DWORD exitCode = 1234;
-        ASSERT_TRUE(app().waitForExit(kWaitMs, exitCode)) << "message " << ending;
-        EXPECT_FALSE(trayIconShown(window)) << "message " << ending;
-    }
-}
-
 }  // namespace
 }  // namespace marquill::test

@@ -170,9 +170,10 @@ TEST_F(WindowTest, TabWalksTheControlsInTabIndexOrderAfterEveryOptionClick) {
                     << "the focus stayed after " << visited.size() << " steps; clicked " << clicked;
                 visited.push_back(GetDlgCtrlID(after));
             }
-            const auto first = std::find(cycle.begin(), cycle.end(), visited.front()) - cycle.begin();
-            ASSERT_LT(static_cast<std::size_t>(first), cycle.size()) << "focus went to control " << visited.front();
             const std::size_t n = cycle.size();
+            const auto first = static_cast<std::size_t>(std::find(cycle.begin(), cycle.end(), visited.front()) -
+                                                        cycle.begin());
+            ASSERT_LT(first, n) << "focus went to control " << visited.front();
             for (std::size_t i = 0; i < visited.size(); ++i) {
                 const std::size_t expected = backwards ? (first + n * 2 - i % n) % n : (first + i) % n;
                 EXPECT_EQ(visited[i], cycle[expected]) << "step " << i << (backwards ? " back" : "") << "; clicked "
