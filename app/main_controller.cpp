@@ -37,6 +37,13 @@ bool guarded(Step&& step) {
 MainController::MainController(MainView& view, const MainServices& services)
     : view_(view), services_(services), store_(services.files, services.codec), drivers_(services.windows) {}
 
+MainController::~MainController() {
+    // A session that ends without a close request (WM_QUIT) must not leave an icon that leads nowhere.
+    if (inTray_) {
+        services_.windows.notifyIcon(kNotifyIconDelete, TrayIconData);
+    }
+}
+
 void MainController::load() {
     Player = std::make_unique<WinampAPI>(services_.windows, services_.clock, services_.events);
     view_.setCaption(std::wstring(kApplicationTitle) + L" " + std::to_wstring(MARQUILL_VERSION_MAJOR));
@@ -50,8 +57,10 @@ void MainController::load() {
             view_.setText(id::txtData(client), *loaded);
         }
     }
-    view_.showWindow();
+    // The record comes first: a launcher that asks for a minimised start turns the first show into a minimise,
+    // which puts the window in the tray at once.
     TrayIconData = fillTrayIconData(view_.windowHandle(), view_.iconHandle());
+    view_.showWindow();
 }
 
 void MainController::tick() {
@@ -98,6 +107,7 @@ void MainController::command1Clicked() {
 
 void MainController::queryUnload() {
     services_.windows.notifyIcon(kNotifyIconDelete, TrayIconData);
+    inTray_ = false;
     view_.endProgram();
 }
 
@@ -111,7 +121,8 @@ void MainController::resized() {
 }
 
 void MainController::mouseMoved(std::int32_t x) {
-    if (!restoresFromTray(x)) {
+    // Only the icon's reports restore: the pointer over the shown window can be at x = 514 too.
+    if (!inTray_ || !restoresFromTray(x)) {
         return;
     }
     view_.setWindowState(WindowState::Normal);

@@ -29,6 +29,10 @@ struct MainServices {
 class MainController {
 public:
     MainController(MainView& view, const MainServices& services);
+    // Takes the tray icon away if it is still shown.
+    ~MainController();
+    MainController(const MainController&) = delete;
+    MainController& operator=(const MainController&) = delete;
 
     void load();
     void tick();

@@ -74,6 +74,9 @@ public:
     }
 
     void minimise() { state_ = WindowState::Minimised; }
+    // A launcher asked for a minimised start ("Run: Minimized"): Windows applies its show state to the first show,
+    // which then minimises and raises the resize inside the call.
+    void minimiseOnFirstShow() { minimiseOnShow_ = true; }
 
     std::wstring text(int control) const override { return texts_.at(control); }
     void setText(int control, const std::wstring& text) override {
@@ -110,6 +113,10 @@ public:
     void showWindow() override {
         shown_ = true;
         record("show window");
+        if (std::exchange(minimiseOnShow_, false)) {
+            state_ = WindowState::Minimised;
+            controller_->resized();
+        }
     }
     WindowHandle windowHandle() const override { return window_; }
     std::uint32_t iconHandle() const override { return kIcon; }
@@ -149,6 +156,7 @@ private:
     WindowState state_ = WindowState::Normal;
     bool shown_ = false;
     bool ended_ = false;
+    bool minimiseOnShow_ = false;
     std::vector<std::pair<std::size_t, std::string>> log_;
 };
 
