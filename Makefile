@@ -65,3 +65,9 @@ fuzz:
 
 clean:
 	rm -rf build
+
+# The README's set-up on a new machine: `make test` in a minimal Debian root with only git and make added. Needs
+# root and a few minutes; not part of `make test`.
+.PHONY: fresh-check
+fresh-check:
+	tools/fresh-check.sh

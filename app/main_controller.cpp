@@ -9,18 +9,17 @@
 #include "app/version.h"
 #include "message/compose_message.h"
 #include "platform/window_chain.h"
+#include "platform/window_messages.h"
 
 namespace marquill {
 namespace {
 
 namespace id = mainwindow::id;
 
-constexpr std::uint32_t kSetText = 12;  // WM_SETTEXT
 constexpr const char* kGtkToplevelClass = "gdkWindowToplevel";
 constexpr const char* kGtkChildClass = "gdkWindowChild";
 constexpr const wchar_t* kGtkTestText = L"The New Text";
 constexpr const wchar_t* kApplicationTitle = L"MarquillAmp";
-constexpr int kMircClient = 3;
 
 // A step that fails is skipped and the handler goes on with the next one; nothing is reported.
 template <typename Step>
@@ -38,6 +37,13 @@ bool guarded(Step&& step) {
 MainController::MainController(MainView& view, const MainServices& services)
     : view_(view), services_(services), store_(services.files, services.codec), drivers_(services.windows) {}
 
+MainController::~MainController() {
+    // A session that ends without a close request (WM_QUIT) must not leave an icon that leads nowhere.
+    if (inTray_) {
+        services_.windows.notifyIcon(kNotifyIconDelete, TrayIconData);
+    }
+}
+
 void MainController::load() {
     Player = std::make_unique<WinampAPI>(services_.windows, services_.clock, services_.events);
     view_.setCaption(std::wstring(kApplicationTitle) + L" " + std::to_wstring(MARQUILL_VERSION_MAJOR));
@@ -51,16 +57,22 @@ void MainController::load() {
             view_.setText(id::txtData(client), *loaded);
         }
     }
-    view_.showWindow();
+    // The record comes first: a launcher that asks for a minimised start turns the first show into a minimise,
+    // which puts the window in the tray at once.
     TrayIconData = fillTrayIconData(view_.windowHandle(), view_.iconHandle());
+    view_.showWindow();
 }
 
 void MainController::tick() {
-    guarded([&] { setTitle(Player->SongTitle()); });
-    guarded([&] { view_.setText(id::kLbltTime, Player->TrackTime()); });
-    guarded([&] { view_.setText(id::kLblTrackNumber, std::to_wstring(Player->TrackNumber())); });
-    guarded([&] { view_.setText(id::kLblTrackPer, std::to_wstring(Player->TrackTimePercent())); });
-    guarded([&] { view_.setText(id::kLblTotalTracks, std::to_wstring(Player->TracksInPlaylist())); });
+    // One reading of the player a tick; the title goes into its box, and out in an announcement, before the
+    // queries, so a new title is announced with the values the previous tick left on the labels.
+    PlayerReading reading = Player->readCaption();
+    guarded([&] { view_.setText(id::kTxtTitle, reading.SongTitle()); });
+    Player->readTrack(reading);
+    guarded([&] { view_.setText(id::kLbltTime, reading.TrackTime()); });
+    guarded([&] { view_.setText(id::kLblTrackNumber, std::to_wstring(reading.TrackNumber())); });
+    guarded([&] { view_.setText(id::kLblTrackPer, std::to_wstring(reading.TrackTimePercent())); });
+    guarded([&] { view_.setText(id::kLblTotalTracks, std::to_wstring(reading.TracksInPlaylist())); });
 }
 
 void MainController::enableClicked() {
@@ -69,7 +81,7 @@ void MainController::enableClicked() {
         return;
     }
     view_.setTimerEnabled(false);
-    setTitle(L"");
+    view_.setText(id::kTxtTitle, L"");
 }
 
 void MainController::optionClicked(std::int16_t index) {
@@ -89,12 +101,13 @@ void MainController::command1Clicked() {
     const WindowHandle target = followWindowChain(services_.windows, kGtkToplevelClass,
                                                   {{kGtkChildClass, 4}, {kGtkChildClass, 1}, {kGtkChildClass, 1}});
     if (target != 0) {
-        services_.windows.sendTextMessageTimeout(target, kSetText, 0, kGtkTestText, kGtkTimeoutMs);
+        services_.windows.sendTextMessageTimeout(target, wm::kSetText, 0, kGtkTestText, kAnswerTimeoutMs);
     }
 }
 
 void MainController::queryUnload() {
     services_.windows.notifyIcon(kNotifyIconDelete, TrayIconData);
+    inTray_ = false;
     view_.endProgram();
 }
 
@@ -108,7 +121,8 @@ void MainController::resized() {
 }
 
 void MainController::mouseMoved(std::int32_t x) {
-    if (!restoresFromTray(x)) {
+    // Only the icon's reports restore: the pointer over the shown window can be at x = 514 too.
+    if (!inTray_ || !restoresFromTray(x)) {
         return;
     }
     view_.setWindowState(WindowState::Normal);
@@ -121,7 +135,7 @@ void MainController::mouseMoved(std::int32_t x) {
 void MainController::titleChanged() {
     if (announcing_) {
         // Another program's message handled while a chat window is waited for: the announcement in progress
-        // finishes with the values it read, and the change is taken up after it.
+        // finishes with the values it read, and the change is taken up after it, once.
         titleChangedWhileAnnouncing_ = true;
         return;
     }
@@ -132,15 +146,7 @@ void MainController::titleChanged() {
     } reset{announcing_};
     do {
         titleChangedWhileAnnouncing_ = false;
-        std::wstring text = view_.text(id::kTxtTitle);
-        if (text == titleText_) {
-            continue;
-        }
-        titleText_ = std::move(text);
-        // An empty title (announcing switched off, the player closed) has no song to tell anyone about.
-        if (!titleText_.empty()) {
-            announce();
-        }
+        announce();
     } while (titleChangedWhileAnnouncing_);
 }
 
@@ -158,43 +164,28 @@ void MainController::shellRestarted() {
     }
 }
 
-void MainController::setTitle(const std::wstring& title) {
-    view_.setText(id::kTxtTitle, title);
-    titleChanged();
-}
-
 void MainController::announce() {
     PlaceholderValues values;
     if (!guarded([&] {
             values = {view_.text(id::kTxtTitle), view_.text(id::kLbltTime), view_.text(id::kLblTrackNumber),
                       view_.text(id::kLblTrackPer), view_.text(id::kLblTotalTracks)};
-        })) {
-        return;
+        }) ||
+        values.title.empty()) {
+        return;  // an empty title (announcing switched off, the player closed) has no song to tell anyone about
     }
-    const std::array<std::wstring*, kClientCount> fields = {&msgAIM, &msgAOL, &msgYahoo, &msgMirc};
     for (int client = 0; client < kClientCount; ++client) {
-        std::wstring templateText;
-        if (!guarded([&] { templateText = view_.text(id::txtData(client)); }) || templateText.empty()) {
-            continue;
-        }
-        std::wstring& field = *fields[static_cast<std::size_t>(client)];
-        field.clear();
-        const bool composed = guarded([&] {
-            msgWork = client == kMircClient ? ComposeIrcMessage(templateText, values, services_.clock)
-                                            : ComposeMessage(templateText, values, services_.clock);
+        const ChatClientInfo& info = kClients[static_cast<std::size_t>(client)];
+        guarded([&] {
+            const std::wstring templateText = view_.text(id::txtData(client));
+            if (templateText.empty()) {
+                return;
+            }
+            const std::wstring message = info.linesAreCommands
+                                             ? ComposeIrcMessage(templateText, values, services_.clock)
+                                             : ComposeMessage(templateText, values, services_.clock);
+            (drivers_.*info.send)(message);
         });
-        if (composed) {
-            field = msgWork;
-            guarded([&] { send(client, field); });
-        }
     }
-}
-
-void MainController::send(int client, const std::wstring& message) {
-    using Driver = void (ChatDrivers::*)(std::wstring);
-    static constexpr std::array<Driver, kClientCount> kDrivers = {&ChatDrivers::SendToAIM, &ChatDrivers::SendToAOL,
-                                                                  &ChatDrivers::SendToYahoo, &ChatDrivers::SendToMirc};
-    (drivers_.*kDrivers[static_cast<std::size_t>(client)])(message);
 }
 
 }  // namespace marquill

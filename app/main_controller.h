@@ -29,6 +29,10 @@ struct MainServices {
 class MainController {
 public:
     MainController(MainView& view, const MainServices& services);
+    // Takes the tray icon away if it is still shown.
+    ~MainController();
+    MainController(const MainController&) = delete;
+    MainController& operator=(const MainController&) = delete;
 
     void load();
     void tick();
@@ -39,23 +43,17 @@ public:
     void resized();
     // `x`: the pointer's horizontal position in pixels, which for a report of the tray icon is its mouse message.
     void mouseMoved(std::int32_t x);
-    // The change event of the title box, raised for every write and keystroke: announces when the box's text
-    // differs from the text it had and is not empty. A change raised while an announcement runs is taken up once
-    // that announcement has ended.
+    // The change event of the title box, raised inside each change of its text: announces the title unless it is
+    // empty. A change raised while an announcement runs is taken up once that announcement has ended.
     void titleChanged();
     void saveClicked();
     // The shell came back (it broadcasts "TaskbarCreated") and has forgotten every tray icon.
     void shellRestarted();
 
-    // A GTK window that has not taken the test text within this bound is left alone.
-    static constexpr std::uint32_t kGtkTimeoutMs = 5000;
-
 private:
-    void setTitle(const std::wstring& title);
     // Composes each client's message from its template and the holders, read once for all four, and hands it to
-    // the client's driver.
+    // the client's driver; nothing for an empty title.
     void announce();
-    void send(int client, const std::wstring& message);
 
     MainView& view_;
     MainServices services_;
@@ -65,15 +63,8 @@ private:
     std::unique_ptr<WinampAPI> Player;
     TrayRecordBytes TrayIconData{};
     bool inTray_ = false;
-    std::wstring titleText_;  // the title box's text as last seen
     bool announcing_ = false;
     bool titleChangedWhileAnnouncing_ = false;
-
-    std::wstring msgWork;
-    std::wstring msgAIM;
-    std::wstring msgAOL;
-    std::wstring msgYahoo;
-    std::wstring msgMirc;
 };
 
 }  // namespace marquill

@@ -10,8 +10,9 @@ namespace marquill {
 enum class WindowState { Normal = 0, Minimised = 1, Maximised = 2 };
 
 // The main window as its controller sees it. Controls are named by their ids of the window description.
-// Writing a control's text raises no event of its own: the controller learns of title box changes through
-// MainController::titleChanged, which the view calls whenever that box may have changed.
+// The title box decides alone when its text has changed: whoever changes it (setText, the user typing, another
+// program), the view calls MainController::titleChanged at once, inside that change, and never when the same text
+// was written again.
 class MainView {
 public:
     MainView() = default;

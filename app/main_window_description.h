@@ -97,8 +97,6 @@ constexpr int optFormate(int index) {
 }
 }  // namespace id
 
-constexpr int kTemplateBoxCount = 4;  // txtData(0..3), optFormate(0..3)
-
 constexpr Colour kGrey{128, 128, 128};
 constexpr Colour kSilver{192, 192, 192};
 constexpr std::optional<Colour> kSystemColour;

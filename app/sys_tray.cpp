@@ -3,15 +3,13 @@
 #include <cstddef>
 #include <cstring>
 
+#include "platform/window_messages.h"
+
 namespace marquill {
 namespace {
 
 constexpr std::size_t kTipOffset = 24;
 constexpr std::size_t kTipBytes = 64;
-
-constexpr std::int32_t kLeftButtonUp = 514;     // WM_LBUTTONUP
-constexpr std::int32_t kLeftDoubleClick = 515;  // WM_LBUTTONDBLCLK
-constexpr std::int32_t kRightButtonUp = 517;    // WM_RBUTTONUP
 
 void putUint32(TrayRecordBytes& record, std::size_t offset, std::uint32_t value) {
     for (std::size_t i = 0; i < 4; ++i) {
@@ -37,7 +35,8 @@ TrayRecordBytes fillTrayIconData(WindowHandle window, std::uint32_t icon) {
 }
 
 bool restoresFromTray(std::int32_t mouseMessage) {
-    return mouseMessage == kLeftButtonUp || mouseMessage == kLeftDoubleClick || mouseMessage == kRightButtonUp;
+    const auto message = static_cast<std::uint32_t>(mouseMessage);
+    return message == wm::kLeftButtonUp || message == wm::kLeftDoubleClick || message == wm::kRightButtonUp;
 }
 
 }  // namespace marquill

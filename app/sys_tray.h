@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "platform/window_messages.h"
 #include "platform/window_services.h"
 
 namespace marquill {
@@ -10,7 +11,7 @@ constexpr std::uint32_t kNotifyIconAdd = 0;     // NIM_ADD
 constexpr std::uint32_t kNotifyIconDelete = 2;  // NIM_DELETE
 constexpr std::uint32_t kTrayIconId = 1;
 constexpr std::uint32_t kTrayFlags = 7;              // NIF_MESSAGE | NIF_ICON | NIF_TIP
-constexpr std::uint32_t kTrayCallbackMessage = 512;  // WM_MOUSEMOVE: the icon's reports arrive as mouse moves
+constexpr std::uint32_t kTrayCallbackMessage = wm::kMouseMove;  // the icon's reports arrive as mouse moves
 constexpr const char* kTrayTip = " MarquillAmp 1 ";
 
 // The tray record: cbSize 88, the window, id 1, flags 7, callback 512, the icon, then the tip, one NUL and

@@ -1,14 +1,11 @@
 #include "chat/chat_drivers.h"
 
 #include "platform/window_chain.h"
+#include "platform/window_messages.h"
 
 namespace marquill {
 namespace {
 
-constexpr std::uint32_t kSetText = 12;          // WM_SETTEXT
-constexpr std::uint32_t kChar = 258;            // WM_CHAR
-constexpr std::uint32_t kLeftButtonDown = 513;  // WM_LBUTTONDOWN
-constexpr std::uint32_t kLeftButtonUp = 514;    // WM_LBUTTONUP
 constexpr std::uint32_t kEnterKey = 13;
 
 }  // namespace
@@ -49,20 +46,20 @@ void ChatDrivers::ClickYahooSend() {
 
 void ChatDrivers::setText(WindowHandle window, const std::wstring& text) {
     if (window != 0) {
-        windows_.sendTextMessageTimeout(window, kSetText, 0, text, kDeliveryTimeoutMs);
+        windows_.sendTextMessageTimeout(window, wm::kSetText, 0, text, kAnswerTimeoutMs);
     }
 }
 
 void ChatDrivers::pressEnter(WindowHandle window) {
     if (window != 0) {
-        windows_.sendMessageTimeout(window, kChar, kEnterKey, 0, kDeliveryTimeoutMs);
+        windows_.sendMessageTimeout(window, wm::kChar, kEnterKey, 0, kAnswerTimeoutMs);
     }
 }
 
 void ChatDrivers::click(WindowHandle button) {
     if (button != 0) {
-        windows_.postMessage(button, kLeftButtonDown, 0, 0);
-        windows_.postMessage(button, kLeftButtonUp, 0, 0);
+        windows_.postMessage(button, wm::kLeftButtonDown, 0, 0);
+        windows_.postMessage(button, wm::kLeftButtonUp, 0, 0);
     }
 }
 

@@ -9,7 +9,8 @@ namespace marquill {
 
 // One driver per chat client: finds the topmost chat window by its chain of window classes, sets the input box's
 // text with one WM_SETTEXT and sends it with Enter or a posted click. No state is kept between calls; a client
-// without an open chat window receives nothing, and nothing is reported.
+// without an open chat window receives nothing, and nothing is reported. A chat window is waited for as long as
+// kAnswerTimeoutMs for each message, and not at all once it is known to hang.
 class ChatDrivers {
 public:
     explicit ChatDrivers(WindowServices& windows);
@@ -20,10 +21,6 @@ public:
     void SendToMirc(std::wstring text);
     void ClickAIMSend();
     void ClickYahooSend();
-
-    // A chat window that has not handled the text or the Enter key within this bound is treated as if it had;
-    // one already known to hang is not waited for at all.
-    static constexpr std::uint32_t kDeliveryTimeoutMs = 5000;
 
 private:
     void setText(WindowHandle window, const std::wstring& text);

@@ -5,13 +5,10 @@
 #include "message/template_file.h"
 
 namespace marquill {
-namespace {
 
-// Appended to the program directory as they are: at the root of a drive the path holds "\\" and still works.
-constexpr std::array<const wchar_t*, kClientCount> kFileNames = {L"\\aim.txt", L"\\aol.txt", L"\\yahoo.txt",
-                                                                 L"\\mirc.txt"};
-
-}  // namespace
+std::wstring defaultTemplate(int client, const AnsiCodec& codec) {
+    return codec.fromAnsi(kClients.at(static_cast<std::size_t>(client)).defaultTemplate);
+}
 
 TemplateStore::TemplateStore(Files& files, const AnsiCodec& codec) : files_(files), codec_(codec) {}
 
@@ -46,7 +43,7 @@ std::vector<SaveFailure> TemplateStore::save(const std::array<std::wstring, kCli
 }
 
 std::wstring TemplateStore::pathOf(int client) const {
-    return files_.programDirectory() + kFileNames[static_cast<std::size_t>(client)];
+    return files_.programDirectory() + kClients[static_cast<std::size_t>(client)].templateFile;
 }
 
 std::wstring saveReport(const std::vector<SaveFailure>& failures) {

@@ -5,15 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "chat/chat_clients.h"
 #include "platform/ansi_codec.h"
 #include "platform/files.h"
 
 namespace marquill {
 
-constexpr int kClientCount = 4;  // client index: 0 AIM, 1 AOL, 2 Yahoo, 3 mIRC
-
-// The built-in template of a client. The texts are ANSI bytes (the mIRC one holds the IRC control bytes 3 and 2 and
-// the bytes 0xC2 0xAB) decoded with `codec`, so that they go out to files and chat windows as the same bytes.
+// The built-in template of a client, its ANSI bytes decoded with `codec`.
 std::wstring defaultTemplate(int client, const AnsiCodec& codec);
 
 struct SaveFailure {

@@ -1,33 +1,36 @@
 #include "peers/fake_player.h"
 
+#include <iterator>
+
 namespace marquill::peers {
 namespace {
 
-constexpr const char* kPlayerClass = "Winamp v1.x";
+constexpr const wchar_t* kPlayerClass = L"Winamp v1.x";
 constexpr UINT kQueryMessage = WM_USER;
 
 void registerPlayerClass(WNDPROC procedure) {
-    WNDCLASSEXA existing = {};
+    WNDCLASSEXW existing = {};
     existing.cbSize = sizeof(existing);
-    if (GetClassInfoExA(GetModuleHandleA(nullptr), kPlayerClass, &existing)) {
+    if (GetClassInfoExW(GetModuleHandleA(nullptr), kPlayerClass, &existing)) {
         return;
     }
-    WNDCLASSEXA windowClass = {};
+    WNDCLASSEXW windowClass = {};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = kPlayerClass;
-    RegisterClassExA(&windowClass);
+    RegisterClassExW(&windowClass);
 }
 
 }  // namespace
 
 FakePlayer::FakePlayer(const std::string& title, const PlayerReplies& replies, bool visible) : replies_(replies) {
     registerPlayerClass(windowProc);
-    CreateWindowExA(0, kPlayerClass, title.c_str(), WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0), 0, 0, 360, 90,
-                    nullptr, nullptr, GetModuleHandleA(nullptr), this);
+    CreateWindowExW(0, kPlayerClass, L"", WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0), 0, 0, 360, 90, nullptr,
+                    nullptr, GetModuleHandleA(nullptr), this);
+    setTitle(title);
 }
 
 FakePlayer::~FakePlayer() {
@@ -38,6 +41,11 @@ FakePlayer::~FakePlayer() {
 
 void FakePlayer::setTitle(const std::string& title) {
     SetWindowTextA(window_, title.c_str());
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void FakePlayer::setTitle(const std::wstring& title) {
+    SetWindowTextW(window_, title.c_str());
     InvalidateRect(window_, nullptr, TRUE);
 }
 
@@ -69,13 +77,13 @@ int FakePlayer::queryCount(std::int32_t queryCode) const {
 
 LRESULT CALLBACK FakePlayer::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     if (message == WM_NCCREATE) {
-        auto* player = static_cast<FakePlayer*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        auto* player = static_cast<FakePlayer*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         player->window_ = window;
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(player));
     }
     auto* player = reinterpret_cast<FakePlayer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (player == nullptr) {
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     }
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
@@ -107,16 +115,16 @@ LRESULT FakePlayer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_PAINT) {
         PAINTSTRUCT paint;
         const HDC dc = BeginPaint(window_, &paint);
-        char title[1024];
-        GetWindowTextA(window_, title, sizeof(title));
+        wchar_t title[1024];
+        GetWindowTextW(window_, title, static_cast<int>(std::size(title)));
         RECT client;
         GetClientRect(window_, &client);
         SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-        DrawTextA(dc, title, -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+        DrawTextW(dc, title, -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
         EndPaint(window_, &paint);
         return 0;
     }
-    return DefWindowProcA(window_, message, wParam, lParam);
+    return DefWindowProcW(window_, message, wParam, lParam);
 }
 
 LRESULT FakePlayer::answer(WPARAM wParam, LPARAM lParam) {

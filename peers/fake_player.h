@@ -22,8 +22,9 @@ struct PlayerReplies {
 
 // The player's main window, class "Winamp v1.x". It answers the queries from its replies (other codes: 0), keeps
 // the identifiers of the commands it receives and counts the queries. Its title is its real caption, since another
-// process reads that without asking the window. Created and destroyed on one thread that pumps messages; the
-// setters and readers may be called from any thread. Plays nothing and does not act on commands.
+// process reads that without asking the window; a Unicode window, so a caption in any script is stored whole.
+// Created and destroyed on one thread that pumps messages; the setters and readers may be called from any thread.
+// Plays nothing and does not act on commands.
 class FakePlayer {
 public:
     FakePlayer(const std::string& title, const PlayerReplies& replies, bool visible = false);
@@ -33,7 +34,8 @@ public:
 
     HWND window() const { return window_; }
 
-    void setTitle(const std::string& title);
+    void setTitle(const std::string& title);  // ANSI bytes
+    void setTitle(const std::wstring& title);
     void setReplies(const PlayerReplies& replies);
     // The next song, title and replies together: it takes over right after the player has answered its next
     // playlist-length query (124), the last question of the program's polling tick, so no tick sees half of it.

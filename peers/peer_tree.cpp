@@ -32,10 +32,11 @@ struct PeerTree::Node {
     std::string label;
     WNDPROC original;
     bool top;
+    bool unicode;
 };
 
 PeerTree::PeerTree(const std::vector<PeerNode>& nodes, const PeerWindowOptions& options)
-    : quitOnClose_(options.quitOnClose) {
+    : quitOnClose_(options.quitOnClose), onText_(options.onText) {
     for (const PeerNode& node : nodes) {
         ensureClass(node.className);
         const bool top = node.parent < 0;
@@ -46,14 +47,23 @@ PeerTree::PeerTree(const std::vector<PeerNode>& nodes, const PeerWindowOptions& 
         }
         const RECT place = top ? options.frame : RECT{0, 0, 0, 0};
         CLIENTCREATESTRUCT mdi = {nullptr, 0xFF00};  // the MDI client reads this at creation
-        const HWND window = CreateWindowExA(0, node.className, top ? options.title.c_str() : "", style, place.left,
-                                            place.top, place.right - place.left, place.bottom - place.top, parent,
-                                            nullptr, GetModuleHandleA(nullptr), &mdi);
+        const std::string title = top ? options.title : "";
+        const int width = place.right - place.left;
+        const int height = place.bottom - place.top;
+        // A window procedure set with the W call makes the window a Unicode one, whatever its class.
+        const HWND window = options.unicode
+                                ? CreateWindowExW(0, wideFromUtf8(node.className).c_str(), wideFromUtf8(title).c_str(),
+                                                  style, place.left, place.top, width, height, parent, nullptr,
+                                                  GetModuleHandleA(nullptr), &mdi)
+                                : CreateWindowExA(0, node.className, title.c_str(), style, place.left, place.top, width,
+                                                  height, parent, nullptr, GetModuleHandleA(nullptr), &mdi);
         windows_.push_back(window);
-        nodes_.push_back(std::make_unique<Node>(Node{this, node.label, nullptr, top}));
+        nodes_.push_back(std::make_unique<Node>(Node{this, node.label, nullptr, top, options.unicode}));
         SetPropA(window, kNodeProperty, nodes_.back().get());
-        nodes_.back()->original = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(recordingProc)));
+        const auto procedure = reinterpret_cast<LONG_PTR>(recordingProc);
+        nodes_.back()->original =
+            reinterpret_cast<WNDPROC>(options.unicode ? SetWindowLongPtrW(window, GWLP_WNDPROC, procedure)
+                                                      : SetWindowLongPtrA(window, GWLP_WNDPROC, procedure));
     }
     if (options.listEvents) {
         RECT client;
@@ -78,10 +88,21 @@ LRESULT CALLBACK PeerTree::recordingProc(HWND window, UINT message, WPARAM wPara
         return DefWindowProcA(window, message, wParam, lParam);
     }
     Recorder& recorder = node->tree->recorder_;
+    const auto passOn = [&] {
+        return node->unicode ? CallWindowProcW(node->original, window, message, wParam, lParam)
+                             : CallWindowProcA(node->original, window, message, wParam, lParam);
+    };
     switch (message) {
-        case WM_SETTEXT:
-            recorder.add(node->label + " text " + (lParam ? reinterpret_cast<const char*>(lParam) : ""));
+        case WM_SETTEXT: {
+            const std::string text = lParam == 0     ? ""
+                                     : node->unicode ? utf8FromWide(reinterpret_cast<const wchar_t*>(lParam))
+                                                     : reinterpret_cast<const char*>(lParam);
+            recorder.add(node->label + " text " + text);
+            if (node->tree->onText_) {
+                node->tree->onText_(node->label);
+            }
             break;
+        }
         case WM_CHAR:
             recorder.add(node->label + " char " + std::to_string(wParam));
             break;
@@ -102,12 +123,11 @@ LRESULT CALLBACK PeerTree::recordingProc(HWND window, UINT message, WPARAM wPara
             }
             break;
         case WM_NCDESTROY: {
-            const WNDPROC original = node->original;
             RemovePropA(window, kNodeProperty);
-            return CallWindowProcA(original, window, message, wParam, lParam);
+            return passOn();
         }
     }
-    return CallWindowProcA(node->original, window, message, wParam, lParam);
+    return passOn();
 }
 
 void PeerTree::showLine(const std::string& line) {
@@ -137,6 +157,22 @@ std::string printable(const std::string& text) {
         }
     }
     return shown;
+}
+
+std::string utf8FromWide(const std::wstring& text) {
+    const int size = static_cast<int>(text.size());
+    std::string utf8(
+        static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr)),
+        '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, &utf8[0], static_cast<int>(utf8.size()), nullptr, nullptr);
+    return utf8;
+}
+
+std::wstring wideFromUtf8(const std::string& text) {
+    const int size = static_cast<int>(text.size());
+    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0)), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, &wide[0], static_cast<int>(wide.size()));
+    return wide;
 }
 
 }  // namespace marquill::peers

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +25,11 @@ struct PeerWindowOptions {
     RECT frame = {0, 0, 320, 200};
     bool listEvents = false;   // a list box over the top window shows each recorded line
     bool quitOnClose = false;  // closing the top window ends the thread's message loop
+    // Unicode windows (IsWindowUnicode): they receive text as UTF-16 and record it as UTF-8. Otherwise the windows
+    // are ANSI ones and record the bytes they receive.
+    bool unicode = false;
+    // Called with the window's label after it has recorded a WM_SETTEXT, inside the sender's call.
+    std::function<void(const std::string& label)> onText;
 };
 
 // The windows of one outside program, created in table order on the calling thread (which must pump messages and
@@ -53,9 +59,13 @@ private:
     std::vector<HWND> windows_;
     HWND list_ = nullptr;
     bool quitOnClose_;
+    std::function<void(const std::string& label)> onText_;
 };
 
 // Control characters as C escapes, so a recorded line prints on one line.
 std::string printable(const std::string& text);
+
+std::string utf8FromWide(const std::wstring& text);
+std::wstring wideFromUtf8(const std::string& text);
 
 }  // namespace marquill::peers

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "peers/peer_tree.h"
+
 namespace marquill::peers {
 
 bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD pollMs) {
@@ -23,30 +25,52 @@ bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD po
     }
 }
 
-std::string controlText(HWND window) {
-    // The text may grow between the two messages; room to spare shows whether the copy was cut.
+namespace {
+
+// The text may grow between the two messages; room to spare shows whether the copy was cut.
+template <typename Char, typename Send>
+std::basic_string<Char> textOf(HWND window, Send send) {
     for (int attempt = 0; attempt < 3; ++attempt) {
         DWORD_PTR length = 0;
-        if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kReplyTimeoutMs, &length)) {
+        if (!send(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kReplyTimeoutMs, &length)) {
             return {};
         }
-        std::vector<char> buffer(length + 256, '\0');
+        std::vector<Char> buffer(length + 256, Char{});
         DWORD_PTR copied = 0;
-        if (!SendMessageTimeoutA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
-                                 SMTO_ABORTIFHUNG, kReplyTimeoutMs, &copied)) {
+        if (!send(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), SMTO_ABORTIFHUNG,
+                  kReplyTimeoutMs, &copied)) {
             return {};
         }
         if (copied + 1 < buffer.size()) {
-            return std::string(buffer.data(), copied);
+            return std::basic_string<Char>(buffer.data(), copied);
         }
     }
     return {};
 }
 
-bool setControlText(HWND window, const std::string& text) {
+template <typename Char, typename Send>
+bool setTextOf(HWND window, const std::basic_string<Char>& text, Send send) {
     DWORD_PTR reply = 0;
-    return SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG,
-                               kReplyTimeoutMs, &reply) != 0;
+    return send(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, kReplyTimeoutMs,
+                &reply) != 0;
+}
+
+}  // namespace
+
+std::string controlText(HWND window) {
+    return textOf<char>(window, SendMessageTimeoutA);
+}
+
+bool setControlText(HWND window, const std::string& text) {
+    return setTextOf(window, text, SendMessageTimeoutA);
+}
+
+std::string controlTextUtf8(HWND window) {
+    return utf8FromWide(textOf<wchar_t>(window, SendMessageTimeoutW));
+}
+
+bool setControlTextUtf8(HWND window, const std::string& text) {
+    return setTextOf(window, wideFromUtf8(text), SendMessageTimeoutW);
 }
 
 bool click(HWND window) {

@@ -17,6 +17,9 @@ bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD po
 // WM_GETTEXT: the text of an edit box or the caption of a label or button; empty when the window does not answer.
 std::string controlText(HWND window);
 bool setControlText(HWND window, const std::string& text);
+// The same through the W calls, the text as UTF-8: what a Unicode window holds, whole.
+std::string controlTextUtf8(HWND window);
+bool setControlTextUtf8(HWND window, const std::string& text);
 
 // BM_CLICK, as the mouse would click a button, check box or option button; handled before it returns.
 bool click(HWND window);

@@ -10,10 +10,17 @@ namespace marquill {
 // A window handle as the 32-bit target sees it; 0 names no window.
 using WindowHandle = std::uint32_t;
 
+// How long another program's window is given to answer one sent message. A window that does not answer in time is
+// treated as absent, and one known to hang (SMTO_ABORTIFHUNG) is not waited for at all: no outside program can
+// hold up the program for longer than this per message.
+constexpr std::uint32_t kAnswerTimeoutMs = 5000;
+
 // The 88-byte first form of the tray record, exactly as Shell_NotifyIconA reads it.
 using TrayRecordBytes = std::array<std::uint8_t, 88>;
 
-// The window functions the program uses, one method per Win32 call, with that call's numbers and argument order.
+// The window functions through which the program reaches other programs' windows and the tray, with the numbers
+// and argument order of the Win32 calls. Every send is bounded (SendMessageTimeout with SMTO_ABORTIFHUNG), so no
+// other program can hold up the caller for longer than the timeout it gives.
 // Text crosses in wide characters; where a call has to carry ANSI text, the implementation converts it.
 class WindowServices {
 public:

@@ -2,6 +2,7 @@
 # Shows the program at work under Wine: the fake player plays a short playlist, the four fake chat clients list
 # what they receive, announcing is switched on from outside, the holders and transcripts are printed and a
 # screenshot is saved as BUILD_DIR/demo/marquill-demo.png. Every wait is bounded; all programs are closed at the end.
+# Ends with a line per client ("AIM 4 of 4 songs") and fails when a client missed a song the holders showed.
 # Usage: tools/demo.sh BUILD_DIR   (a built win32 build folder)
 build=$(cd "${1:?usage: tools/demo.sh BUILD_DIR}" && pwd) || exit 1
 here=$(cd "$(dirname "$0")" && pwd)
@@ -38,7 +39,8 @@ pids="$pids $!"
 pids="$pids $!"
 
 drive enable || fail "could not switch announcing on"
-drive watch $songs $((songs * song_ms / 1000 + 20)) || fail "the songs did not change"
+drive watch $songs $((songs * song_ms / 1000 + 20)) | tee "$out/holders.txt"
+[ "$(grep -c '^holders:' "$out/holders.txt")" -eq $songs ] || fail "the songs did not change"
 
 shot="$out/marquill-demo.png"
 if ! xwd -silent -display "$DISPLAY" -name "MarquillDemo - Wine desktop" 2>/dev/null | convert xwd:- "$shot" 2>/dev/null
@@ -60,3 +62,17 @@ echo
 cat "$out/transcript.txt" || fail "no transcript"
 echo
 echo "screenshot: $shot"
+# Each title the holders showed, looked up in each client's part of the transcript (Windows line ends).
+awk '{ sub(/\r$/, "") }
+     FNR == NR { if (match($0, /^holders: txtTitle "[^"]*"/)) titles[++n] = substr($0, 20, RLENGTH - 20); next }
+     / received:$/ { clients[++c] = $1; next }
+     { for (i = 1; i <= n; i++) if (index($0, titles[i])) got[c, i] = 1 }
+     END {
+         for (k = 1; k <= c; k++) {
+             m = 0
+             for (i = 1; i <= n; i++) m += got[k, i]
+             printf "%s %d of %d songs\n", clients[k], m, n
+             if (m < n) missed = 1
+         }
+         exit missed || c != 4
+     }' "$out/holders.txt" "$out/transcript.txt" || { echo "demo: a client missed a song" >&2; exit 1; }

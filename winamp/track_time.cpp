@@ -17,6 +17,10 @@ std::wstring minutesAndSeconds(std::int16_t seconds) {
     return std::to_wstring(minutes) + L":" + (remainder < 0 ? L"-" : L"") + twoDigits;
 }
 
+std::wstring trackTimeText(std::int16_t elapsed, std::int16_t length) {
+    return minutesAndSeconds(elapsed) + L" / " + minutesAndSeconds(length);
+}
+
 std::int32_t percentPlayed(std::int32_t positionMs, std::int32_t lengthSeconds) {
     return roundToInt32(divide(positionMs / 1000.0, lengthSeconds) * 100.0);
 }

@@ -16,6 +16,26 @@ constexpr double kFailedPostWaitSeconds = 10;
 
 using namespace winamp;
 
+std::wstring PlayerReading::SongTitle() const {
+    return songTitleFrom(caption);
+}
+
+std::wstring PlayerReading::TrackTime() const {
+    return trackTimeText(elapsedSeconds(positionMs), toInt16(lengthSeconds));
+}
+
+std::int16_t PlayerReading::TrackNumber() const {
+    return trackNumberFrom(caption);
+}
+
+std::int32_t PlayerReading::TrackTimePercent() const {
+    return percentPlayed(positionMs, lengthSeconds);
+}
+
+std::int16_t PlayerReading::TracksInPlaylist() const {
+    return toInt16(playlistLength);
+}
+
 WinampAPI::WinampAPI(WindowServices& windows, const Clock& clock, EventPump& events)
     : windows_(windows), clock_(clock), events_(events) {
     FindWinamp();
@@ -56,8 +76,7 @@ void WinampAPI::Next_() {
 
 std::wstring WinampAPI::TrackTime() {
     const std::int16_t elapsed = elapsedSeconds(SendUserMessage(kQueryOutputTime, kOutputTimePosition));
-    const std::int16_t length = toInt16(SendUserMessage(kQueryOutputTime, kOutputTimeLength));
-    return minutesAndSeconds(elapsed) + L" / " + minutesAndSeconds(length);
+    return trackTimeText(elapsed, toInt16(SendUserMessage(kQueryOutputTime, kOutputTimeLength)));
 }
 
 std::int32_t WinampAPI::TrackTimePercent() {
@@ -122,10 +141,26 @@ void WinampAPI::Rewind() {
     PostCommand(kCommandRewind, 0);
 }
 
+PlayerReading WinampAPI::readCaption() {
+    PlayerReading reading;
+    reading.caption = titleText();
+    return reading;
+}
+
+void WinampAPI::readTrack(PlayerReading& reading) {
+    reading.positionMs = query(kQueryOutputTime, kOutputTimePosition);
+    reading.lengthSeconds = query(kQueryOutputTime, kOutputTimeLength);
+    reading.playlistLength = query(kQueryPlaylistLength, 0);
+}
+
 std::int32_t WinampAPI::SendUserMessage(std::int32_t queryCode, std::int32_t data) {
     FindWinamp();
+    return query(queryCode, data);
+}
+
+std::int32_t WinampAPI::query(std::int32_t queryCode, std::int32_t data) {
     return windows_
-        .sendMessageTimeout(hWinamp, kQueryMessage, static_cast<std::uint32_t>(data), queryCode, kQueryTimeoutMs)
+        .sendMessageTimeout(hWinamp, kQueryMessage, static_cast<std::uint32_t>(data), queryCode, kAnswerTimeoutMs)
         .value_or(0);
 }
 

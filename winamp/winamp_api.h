@@ -9,9 +9,25 @@
 
 namespace marquill {
 
+// What one reading of the player gives the polling tick: the caption and the three replies it needs. The five
+// values follow from it by the same rules as the members of the same names, and fail as they do.
+struct PlayerReading {
+    std::wstring caption;  // backspaces dropped
+    std::int32_t positionMs = 0;
+    std::int32_t lengthSeconds = 0;
+    std::int32_t playlistLength = 0;
+
+    std::wstring SongTitle() const;
+    std::wstring TrackTime() const;
+    std::int16_t TrackNumber() const;
+    std::int32_t TrackTimePercent() const;
+    std::int16_t TracksInPlaylist() const;
+};
+
 // The link to the media player: finds its main window by class and talks to it by window messages only.
 // Every member looks the window up again, so the player may come and go between calls. The members that compute
-// numbers throw OverflowError or DivisionByZeroError; SongTitle and TrackNumber never throw.
+// numbers throw OverflowError or DivisionByZeroError; SongTitle and TrackNumber never throw. A player that does not
+// answer a query within kAnswerTimeoutMs is treated like no player: the reply is 0.
 class WinampAPI {
 public:
     WinampAPI(WindowServices& windows, const Clock& clock, EventPump& events);
@@ -39,11 +55,16 @@ public:
     void FastForward();
     void Rewind();
 
-    // A player that has not answered within this bound is treated like no player: the query's reply is 0.
-    static constexpr std::uint32_t kQueryTimeoutMs = 5000;
+    // The polling tick's reading of the player, in two steps so that the title box is written between them:
+    // readCaption looks the player up and reads its caption, readTrack asks the window found then for position,
+    // length and playlist length. One lookup, one caption read and three queries in all.
+    PlayerReading readCaption();
+    void readTrack(PlayerReading& reading);
 
 private:
     std::int32_t SendUserMessage(std::int32_t queryCode, std::int32_t data);
+    // A query to the window of the latest lookup.
+    std::int32_t query(std::int32_t queryCode, std::int32_t data);
     std::int32_t PostCommand(std::int32_t commandId, std::int32_t extra);
     void FindWinamp();
     std::wstring titleText();

@@ -2,14 +2,16 @@
 
 #include <cstdint>
 
+#include "platform/window_messages.h"
+
 // The player's side of the link: the class of its main window, the messages it answers and the commands it takes.
 namespace marquill::winamp {
 
 constexpr const char* kWindowClass = "Winamp v1.x";
 constexpr const char* kJumpToFileClass = "Jump to file";
 
-constexpr std::uint32_t kQueryMessage = 1024;   // WM_USER: query code in lParam, data in wParam
-constexpr std::uint32_t kCommandMessage = 273;  // WM_COMMAND: command identifier in wParam
+constexpr std::uint32_t kQueryMessage = wm::kUser;       // query code in lParam, data in wParam
+constexpr std::uint32_t kCommandMessage = wm::kCommand;  // command identifier in wParam
 
 constexpr std::int32_t kQueryVersion = 0;
 constexpr std::int32_t kQueryStatus = 104;

@@ -16,11 +16,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     win32::Win32EventPump events;
     win32::Win32Files files;
     win32::Win32MainView view(instance, codec);
-    MainController controller(view, MainServices{windows, clock, events, codec, files});
-    if (!view.create(controller)) {
+    if (!view.create(MainServices{windows, clock, events, codec, files})) {
         return 1;
     }
-    controller.load();
+    view.controller().load();
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

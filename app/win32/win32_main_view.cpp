@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/main_window_description.h"
+#include "chat/chat_clients.h"
 #include "platform/win32/handles.h"
 
 namespace marquill::win32 {
@@ -74,11 +75,17 @@ std::vector<const ControlDescription*> stackingOrder() {
     return order;
 }
 
-// The controls that hold a tab index, by tab index: Tab walks them in this order, not in the stacking order.
+bool takesFocus(ControlKind kind) {
+    return kind != ControlKind::Frame && kind != ControlKind::Label && kind != ControlKind::Picture &&
+           kind != ControlKind::Timer;
+}
+
+// The controls that take the focus, by tab index: Tab walks them in this order, not in the stacking order. Decided
+// here rather than by WS_TABSTOP, which an option button loses whenever it is unchecked.
 std::vector<int> tabOrder() {
     std::vector<const ControlDescription*> controls;
     for (const ControlDescription& control : mainwindow::kControls) {
-        if (control.tabIndex != mainwindow::kNoTabIndex) {
+        if (control.tabIndex != mainwindow::kNoTabIndex && takesFocus(control.kind)) {
             controls.push_back(&control);
         }
     }
@@ -116,12 +123,15 @@ Win32MainView::Win32MainView(HINSTANCE instance, const AnsiCodec& codec)
 }
 
 Win32MainView::~Win32MainView() {
+    // The controller goes first, taking its tray icon with it while the window the icon names still exists; the
+    // window's last messages then find no controller.
+    controller_.reset();
     if (window_) {
         DestroyWindow(window_);
     }
 }
 
-bool Win32MainView::create(MainController& controller) {
+bool Win32MainView::create(const MainServices& services) {
     WNDCLASSEXW windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = windowProc;
@@ -144,11 +154,11 @@ bool Win32MainView::create(MainController& controller) {
     AdjustWindowRectEx(&frame, kWindowStyle, FALSE, kWindowExStyle);
     const int left = mainwindow::twipsToPixels(mainwindow::kClientLeftTwips, dpiX_) + frame.left;
     const int top = mainwindow::twipsToPixels(mainwindow::kClientTopTwips, dpiY_) + frame.top;
-    controller_ = &controller;
+    controller_ = std::make_unique<MainController>(*this, services);
     window_ = CreateWindowExW(kWindowExStyle, className.c_str(), L"", kWindowStyle, left, top, frame.right - frame.left,
                               frame.bottom - frame.top, nullptr, nullptr, instance_, this);
     if (!window_) {
-        controller_ = nullptr;
+        controller_.reset();
         return false;
     }
     createControls();
@@ -223,8 +233,11 @@ WindowState Win32MainView::windowState() const {
 void Win32MainView::setWindowState(WindowState state) {
     switch (state) {
         case WindowState::Normal:
-            // A window maximised before it was minimised restores to maximised first; restore once more.
+            // A window maximised before it was minimised restores to maximised first, then to normal. Restored
+            // straight from hidden, Wine later puts WS_MAXIMIZE back at the normal size; shown minimised first,
+            // it stays normal.
             if (IsIconic(window_)) {
+                ShowWindow(window_, SW_SHOWMINNOACTIVE);
                 ShowWindow(window_, SW_RESTORE);
             }
             if (IsZoomed(window_)) {
@@ -262,7 +275,6 @@ void Win32MainView::messageBox(const std::wstring& text, const std::wstring& cap
 }
 
 void Win32MainView::endProgram() {
-    controller_ = nullptr;
     HWND window = window_;
     window_ = nullptr;
     DestroyWindow(window);
@@ -344,14 +356,19 @@ LRESULT Win32MainView::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void Win32MainView::command(int control, int notification) {
     if (control == id::kTxtTitle && notification == EN_CHANGE) {
-        controller_->titleChanged();
+        // An edit control notifies every WM_SETTEXT, also of the text it holds; only a real change is one.
+        std::wstring title = text(id::kTxtTitle);
+        if (title != title_) {
+            title_ = std::move(title);
+            controller_->titleChanged();
+        }
         return;
     }
     if (notification != BN_CLICKED) {
         return;
     }
-    if (control >= id::optFormate(0) && control < id::optFormate(mainwindow::kTemplateBoxCount)) {
-        for (int option = 0; option < mainwindow::kTemplateBoxCount; ++option) {
+    if (control >= id::optFormate(0) && control < id::optFormate(kClientCount)) {
+        for (int option = 0; option < kClientCount; ++option) {
             SendMessageW(item(id::optFormate(option)), BM_SETCHECK,
                          id::optFormate(option) == control ? BST_CHECKED : BST_UNCHECKED, 0);
         }
@@ -379,12 +396,10 @@ void Win32MainView::moveFocus(bool backwards) {
     const auto count = static_cast<int>(order.size());
     const auto focused = std::find(order.begin(), order.end(), GetDlgCtrlID(GetFocus()));
     int position = focused == order.end() ? (backwards ? 0 : -1) : static_cast<int>(focused - order.begin());
-    // Hidden controls, and those that never take the focus (labels, the frame), are passed over.
     for (int step = 0; step < count; ++step) {
         position = (position + (backwards ? count - 1 : 1)) % count;
         HWND candidate = item(order[static_cast<std::size_t>(position)]);
-        if (IsWindowVisible(candidate) && IsWindowEnabled(candidate) &&
-            (GetWindowLongW(candidate, GWL_STYLE) & WS_TABSTOP)) {
+        if (IsWindowVisible(candidate) && IsWindowEnabled(candidate)) {
             SetFocus(candidate);
             return;
         }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <map>
+#include <memory>
 
 #include "app/main_controller.h"
 #include "app/main_view.h"
@@ -18,8 +19,10 @@ public:
     Win32MainView(HINSTANCE instance, const AnsiCodec& codec);
     ~Win32MainView() override;
 
-    // Creates the window, hidden, with all its controls; from then on its events go to `controller`.
-    bool create(MainController& controller);
+    // Creates the controller, then the window, hidden, with all its controls; from then on the window's events go
+    // to the controller. The view owns the controller, so no event can reach one that is gone.
+    bool create(const MainServices& services);
+    MainController& controller() { return *controller_; }
     HWND window() const { return window_; }
 
     // Tab and Shift+Tab between the controls by their tab indexes; true when `message` was such a key and is done.
@@ -62,8 +65,9 @@ private:
     UINT taskbarCreated_ = 0;
 
     HWND window_ = nullptr;
-    MainController* controller_ = nullptr;
+    std::unique_ptr<MainController> controller_;
     HWND lastFocus_ = nullptr;
+    std::wstring title_;  // the title box's text at its last change
     bool timerEnabled_ = false;
 };
 

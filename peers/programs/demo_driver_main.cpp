@@ -4,12 +4,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "app/main_window_description.h"
 #include "peers/remote_control.h"
+#include "peers/window_trees.h"
 
 // The user's hand in the demo, one action per run:
-//   demo_driver [--desktop=NAME] enable               waits for the program's window, ticks "Enable Marquill Amp"
+//   demo_driver [--desktop=NAME] enable               waits for the windows of the program, the player and the
+//                                                     four chat clients, ticks "Enable Marquill Amp"
 //   demo_driver [--desktop=NAME] watch SONGS SECONDS  prints the holders at each new title, SONGS times
 //   demo_driver [--desktop=NAME] close                closes the program, the player and the chat clients
 // With --desktop the driver works on that desktop's windows (the demo's programs may run on a desktop of their
@@ -26,11 +29,22 @@ HWND mainWindow() {
     return FindWindowA(marquill::mainwindow::kWindowClass, nullptr);
 }
 
+bool shown(const char* className) {
+    return IsWindowVisible(FindWindowA(className, nullptr)) != 0;
+}
+
 int enable() {
-    // The window exists before its controls, and is shown once start-up has ended.
-    if (!waitUntil([] { return IsWindowVisible(mainWindow()) != 0; }, kStartTimeoutMs)) {
-        std::fprintf(stderr, "demo: the program's window did not appear\n");
-        return 1;
+    // The program's window exists before its controls, and is shown once start-up has ended. A chat client
+    // without its window when a song is announced receives nothing, so announcing waits for all of them.
+    std::vector<const char*> classes = {marquill::mainwindow::kWindowClass, "Winamp v1.x"};
+    for (const marquill::peers::ChatClient client : marquill::peers::kChatClients) {
+        classes.push_back(marquill::peers::chatWindowTree(client).front().className);
+    }
+    for (const char* className : classes) {
+        if (!waitUntil([&] { return shown(className); }, kStartTimeoutMs)) {
+            std::fprintf(stderr, "demo: no window of class \"%s\" appeared\n", className);
+            return 1;
+        }
     }
     const HWND box = GetDlgItem(mainWindow(), id::kChkEnable);
     if (!marquill::peers::click(box) || SendMessageA(box, BM_GETCHECK, 0, 0) != BST_CHECKED) {

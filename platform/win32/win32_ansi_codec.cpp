@@ -5,6 +5,21 @@
 namespace marquill::win32 {
 namespace {
 
+std::wstring withPairsAsOne(std::wstring_view text) {
+    constexpr wchar_t kReplacement = 0xFFFD;
+    std::wstring single;
+    single.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (IS_HIGH_SURROGATE(text[i]) && i + 1 < text.size() && IS_LOW_SURROGATE(text[i + 1])) {
+            single += kReplacement;
+            ++i;
+        } else {
+            single += text[i];
+        }
+    }
+    return single;
+}
+
 // The text in the ANSI code page with "?" for what it lacks; `lossy` tells whether that happened. The default
 // conversion would put look-alikes instead ("／" as "/", "∞" as "8"): a different character is not the same text.
 std::string narrow(std::wstring_view text, bool& lossy) {
@@ -18,11 +33,13 @@ std::string narrow(std::wstring_view text, bool& lossy) {
     const char* defaultCharacter = utf8 ? nullptr : "?";
     BOOL usedDefault = FALSE;
     BOOL* reportDefault = utf8 ? nullptr : &usedDefault;
-    const int sourceLength = static_cast<int>(text.size());
-    const int length = WideCharToMultiByte(CP_ACP, flags, text.data(), sourceLength, nullptr, 0, defaultCharacter,
+    // No ANSI code page holds a character beyond U+FFFF; as two halves it would become two "?" for one character.
+    const std::wstring source = utf8 ? std::wstring(text) : withPairsAsOne(text);
+    const int sourceLength = static_cast<int>(source.size());
+    const int length = WideCharToMultiByte(CP_ACP, flags, source.data(), sourceLength, nullptr, 0, defaultCharacter,
                                            reportDefault);
     std::string bytes(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, flags, text.data(), sourceLength, bytes.data(), length, defaultCharacter,
+    WideCharToMultiByte(CP_ACP, flags, source.data(), sourceLength, bytes.data(), length, defaultCharacter,
                         reportDefault);
     lossy = usedDefault != FALSE;
     return bytes;

@@ -1,37 +1,88 @@
 #include <benchmark/benchmark.h>
 
+#include "message/compose_message.h"
+#include "message/template_store.h"
 #include "platform/sim/fake_clock.h"
 #include "platform/sim/fake_event_pump.h"
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/windows1252_codec.h"
+#include "winamp/checked_numbers.h"
 #include "winamp/title_text.h"
+#include "winamp/track_time.h"
 #include "winamp/winamp_api.h"
 
 namespace marquill {
 namespace {
 
-// What one polling tick reads, against an in-memory player: the program's own cost per tick, without the
-// window system's (which wine-notes.md puts at about 1.7 ms under Wine).
-void BM_PollingTickReads(benchmark::State& state) {
+// A player on the sim desktop: the program's own cost per reading, without the window system's (which
+// wine-notes.md puts at 0.3 ms a query under Wine).
+struct SimPlayerDesktop {
+    SimPlayerDesktop() {
+        const WindowHandle player = desktop.createWindow("Winamp v1.x", L"12. Artist - Song - Winamp");
+        desktop.setHandler(player, [](const sim::SimMessage& message) {
+            return message.lParam == 105 ? (message.wParam == 1 ? 185 : 65000) : 12;
+        });
+    }
     sim::Windows1252Codec codec;
-    sim::SimDesktop desktop(codec);
-    const WindowHandle player = desktop.createWindow("Winamp v1.x", L"12. Artist - Song - Winamp");
-    desktop.setHandler(player, [](const sim::SimMessage& message) {
-        return message.lParam == 105 ? (message.wParam == 1 ? 185 : 65000) : 12;
-    });
+    sim::SimDesktop desktop{codec};
     sim::FakeClock clock;
     sim::FakeEventPump events;
-    WinampAPI api(desktop, clock, events);
+    WinampAPI api{desktop, clock, events};
+};
+
+// The five members one after the other: 7 lookups, 2 caption reads, 5 queries.
+void BM_FiveMembers(benchmark::State& state) {
+    SimPlayerDesktop sim;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(api.SongTitle());
-        benchmark::DoNotOptimize(api.TrackTime());
-        benchmark::DoNotOptimize(api.TrackNumber());
-        benchmark::DoNotOptimize(api.TrackTimePercent());
-        benchmark::DoNotOptimize(api.TracksInPlaylist());
-        desktop.clearCalls();
+        benchmark::DoNotOptimize(sim.api.SongTitle());
+        benchmark::DoNotOptimize(sim.api.TrackTime());
+        benchmark::DoNotOptimize(sim.api.TrackNumber());
+        benchmark::DoNotOptimize(sim.api.TrackTimePercent());
+        benchmark::DoNotOptimize(sim.api.TracksInPlaylist());
+        sim.desktop.clearCalls();
     }
 }
-BENCHMARK(BM_PollingTickReads);
+BENCHMARK(BM_FiveMembers);
+
+// The polling tick's one reading: 1 lookup, 1 caption read, 3 queries, and the five values from it.
+void BM_OneReadingTick(benchmark::State& state) {
+    SimPlayerDesktop sim;
+    for (auto _ : state) {
+        PlayerReading reading = sim.api.readCaption();
+        benchmark::DoNotOptimize(reading.SongTitle());
+        sim.api.readTrack(reading);
+        benchmark::DoNotOptimize(reading.TrackTime());
+        benchmark::DoNotOptimize(reading.TrackNumber());
+        benchmark::DoNotOptimize(reading.TrackTimePercent());
+        benchmark::DoNotOptimize(reading.TracksInPlaylist());
+        sim.desktop.clearCalls();
+    }
+}
+BENCHMARK(BM_OneReadingTick);
+
+void BM_NumberAndTimeRules(benchmark::State& state) {
+    std::int32_t position = 65000;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(trackTimeText(elapsedSeconds(position), toInt16(185)));
+        benchmark::DoNotOptimize(percentPlayed(position, 185));
+        position = position % 185000 + 10;
+    }
+}
+BENCHMARK(BM_NumberAndTimeRules);
+
+// Each client's default template with the worked example's values: what one announcement composes.
+void BM_ComposeDefaultTemplate(benchmark::State& state) {
+    const sim::Windows1252Codec codec;
+    const sim::FakeClock clock;
+    const int client = static_cast<int>(state.range(0));
+    const std::wstring templateText = defaultTemplate(client, codec);
+    const PlaceholderValues values{L"Artist - Song", L"1:05 / 3:59", L"7", L"27", L"12"};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(client == 3 ? ComposeIrcMessage(templateText, values, clock)
+                                             : ComposeMessage(templateText, values, clock));
+    }
+}
+BENCHMARK(BM_ComposeDefaultTemplate)->DenseRange(0, 3);
 
 void BM_TitleRulesOnTheLongestTitle(benchmark::State& state) {
     const std::wstring title = L"12. " + std::wstring(1000, L'x') + L" - Winamp";

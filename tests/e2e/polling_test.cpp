@@ -88,7 +88,7 @@ TEST_F(PollingTest, EachOptionShowsItsTemplateBoxOnly) {
     start();
     for (const int chosen : {2, 3, 1, 1, 0}) {
         ASSERT_TRUE(peers::click(control(id::optFormate(chosen))));
-        for (int i = 0; i < mainwindow::kTemplateBoxCount; ++i) {
+        for (int i = 0; i < static_cast<int>(std::size(peers::kChatClients)); ++i) {
             EXPECT_EQ(IsWindowVisible(control(id::txtData(i))) != 0, i == chosen) << chosen << ": txtData(" << i << ")";
             EXPECT_TRUE(drawnIn(control(id::optFormate(i)), i == chosen ? Weight::Bold : Weight::Regular, kWaitMs))
                 << chosen << ": optFormate(" << i << ")";

@@ -130,21 +130,30 @@ protected:
     }
 };
 
-// What Save writes must come back unchanged at the next start, byte for byte: a CR LF added after each template,
-// line breaks or IRC and high bytes changed on the way, or an emptied template that no longer reads as empty
-// would each grow or alter the templates with every save and restart.
-TEST_F(TemplatesTest, SavedTemplatesComeBackByteForByte) {
-    const std::string edited[] = {
-        "two lines\r\nand no line break after them",
-        "",
-        "\x02"
-        "bold\x02 \x03"
-        "4,1colour\x03 \xC2\xAB %s \xAB\xBB <b>%tt</b>\r\n\r\n",
-        "   ",
+// What Save writes must come back unchanged at the next start: a CR LF added after each template, line breaks or
+// IRC and high bytes changed on the way, an emptied template that no longer reads as empty, or text the ANSI code
+// page cannot hold turned into "?" would each alter the templates with every save and restart. A template the code
+// page holds is written in it, byte for byte; any other one as UTF-8 after its byte-order mark.
+TEST_F(TemplatesTest, SavedTemplatesComeBackWhole) {
+    struct Edit {
+        const char* text;  // UTF-8
+        std::string file;
+    };
+    const Edit edited[] = {
+        {"夜に駆ける: %s\r\nand no line break after them",
+         "\xEF\xBB\xBF夜に駆ける: %s\r\nand no line break after them"},
+        {"", ""},
+        {"\x02"
+         "bold\x02 \x03"
+         "4,1colour\x03 \u00C2\u00AB %s \u00AB\u00BB <b>%tt</b>\r\n\r\n",
+         "\x02"
+         "bold\x02 \x03"
+         "4,1colour\x03 \xC2\xAB %s \xAB\xBB <b>%tt</b>\r\n\r\n"},
+        {"   ", "   "},
     };
     start();
     for (int client = 0; client < 4; ++client) {
-        ASSERT_TRUE(peers::setControlText(control(id::txtData(client)), edited[client]));
+        ASSERT_TRUE(peers::setControlTextUtf8(control(id::txtData(client)), edited[client].text));
     }
     pressSave();
     const std::optional<SeenBox> box = dismissMessageBox();
@@ -153,56 +162,76 @@ TEST_F(TemplatesTest, SavedTemplatesComeBackByteForByte) {
     EXPECT_EQ(box->text, "Messages Saved!");
     EXPECT_EQ(folder(), kFolderAfterSave);
     for (int client = 0; client < 4; ++client) {
-        EXPECT_EQ(readFile(app().pathOf(kTemplateFiles[client])), edited[client]) << kTemplateFiles[client];
+        EXPECT_EQ(readFile(app().pathOf(kTemplateFiles[client])), edited[client].file) << kTemplateFiles[client];
     }
 
     restart();
     for (int client = 0; client < 4; ++client) {
-        EXPECT_EQ(text(id::txtData(client)), edited[client]) << "txtData(" << client << ")";
+        EXPECT_EQ(peers::controlTextUtf8(control(id::txtData(client))), edited[client].text)
+            << "txtData(" << client << ")";
     }
 }
 
-// Start-up takes a template from a plain file it can read, an empty one included, and otherwise keeps the default:
-// a hidden file or a folder of that name is no template, and a file locked by another program must neither stop
-// the start nor empty the box.
+// Start-up takes a template from a plain file it can read, an empty one included, up to 1 MiB, and otherwise keeps
+// the default: a hidden file or a folder of that name is no template, and a file locked by another program, a
+// larger one (20 MB of text kept the window from showing within the usual time) or a binary one (it holds a NUL)
+// must neither stop the start nor replace the box's text.
 TEST_F(TemplatesTest, StartUpTakesOnlyPlainFilesItCanRead) {
     enum class Placed { Folder, Plain, Hidden, HeldOpen };
     struct Case {
         Placed placed;
-        const char* bytes;
-        const char* shown;  // null: the client's default template
+        std::string bytes;
+        bool taken;  // the box shows the bytes; otherwise the client's default template
     };
-    const Case cases[] = {
-        {Placed::Folder, "", nullptr},
-        {Placed::Plain, "", ""},
-        {Placed::Hidden, "hidden template", nullptr},
-        {Placed::HeldOpen, "locked template", nullptr},
-    };
-    std::vector<std::unique_ptr<HeldFile>> held;
-    for (int client = 0; client < 4; ++client) {
-        const Case& c = cases[client];
-        const std::string path = app().pathOf(kTemplateFiles[client]);
-        switch (c.placed) {
-            case Placed::Folder:
-                ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr)) << path;
-                break;
-            case Placed::Plain:
-                ASSERT_TRUE(writeFile(path, c.bytes)) << path;
-                break;
-            case Placed::Hidden:
-                ASSERT_TRUE(writeFile(path, c.bytes, FILE_ATTRIBUTE_HIDDEN)) << path;
-                ASSERT_NE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u) << path;
-                break;
-            case Placed::HeldOpen:
-                held.push_back(std::make_unique<HeldFile>(path, c.bytes));
-                ASSERT_TRUE(held.back()->held()) << path;
-                break;
-        }
+    constexpr std::size_t kMiB = 1024 * 1024;
+    std::string mebibyte;
+    while (mebibyte.size() < kMiB) {
+        mebibyte += std::string(62, 'a' + static_cast<char>(mebibyte.size() % 26)) + "\r\n";
     }
-    start();
-    for (int client = 0; client < 4; ++client) {
-        const std::string shown = cases[client].shown ? cases[client].shown : defaultTemplateBytes(client);
-        EXPECT_EQ(text(id::txtData(client)), shown) << kTemplateFiles[client];
+    mebibyte.resize(kMiB);
+    // Run four at a time, case i in the file of client i % 4.
+    const Case cases[] = {
+        {Placed::Folder, "", false},
+        {Placed::Plain, "", true},
+        {Placed::Hidden, "hidden template", false},
+        {Placed::HeldOpen, "locked template", false},
+        {Placed::Plain, std::string(20000000, 'x'), false},
+        {Placed::Plain, std::string("binary\0template", 15), false},
+        {Placed::Plain, mebibyte, true},
+        {Placed::Plain, mebibyte + "a", false},
+    };
+    for (std::size_t round = 0; round < std::size(cases); round += 4) {
+        std::vector<std::unique_ptr<HeldFile>> held;
+        for (int client = 0; client < 4; ++client) {
+            const Case& c = cases[round + static_cast<std::size_t>(client)];
+            const std::string path = app().pathOf(kTemplateFiles[client]);
+            switch (c.placed) {
+                case Placed::Folder:
+                    ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr)) << path;
+                    break;
+                case Placed::Plain:
+                    ASSERT_TRUE(writeFile(path, c.bytes)) << path;
+                    break;
+                case Placed::Hidden:
+                    ASSERT_TRUE(writeFile(path, c.bytes, FILE_ATTRIBUTE_HIDDEN)) << path;
+                    ASSERT_NE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u) << path;
+                    break;
+                case Placed::HeldOpen:
+                    held.push_back(std::make_unique<HeldFile>(path, c.bytes));
+                    ASSERT_TRUE(held.back()->held()) << path;
+                    break;
+            }
+        }
+        start();
+        for (int client = 0; client < 4; ++client) {
+            const Case& c = cases[round + static_cast<std::size_t>(client)];
+            const std::string shown = text(id::txtData(client));
+            EXPECT_EQ(shown.size(), (c.taken ? c.bytes : defaultTemplateBytes(client)).size())
+                << kTemplateFiles[client];
+            EXPECT_TRUE(shown == (c.taken ? c.bytes : defaultTemplateBytes(client))) << kTemplateFiles[client];
+        }
+        held.clear();
+        discardProgram();
     }
 }
 

@@ -29,23 +29,63 @@ TEST_F(TrayTest, MinimisingHidesTheWindowIntoTheTray) {
     EXPECT_TRUE(peers::waitUntil([&] { return trayIconShown(mainWindow()); }, kWaitMs));
 }
 
-// Only the release of the left button (and a double click) restores; pressing or moving over the icon must not.
+void reportFromTray(HWND window, WORD mouseMessage) {
+    SendMessageTimeoutA(window, kTrayCallback, 1, MAKELPARAM(mouseMessage, 0), SMTO_ABORTIFHUNG, kWaitMs, nullptr);
+}
+
+// Only the release of the left button (and a double click) restores, and always to the normal state, also when
+// the window was maximised (by ShowWindow or the window menu) before it went to the tray; pressing or moving over
+// the icon must not restore.
 TEST_F(TrayTest, ALeftClickOnTheIconRestoresTheWindow) {
+    enum class Before { Normal, ShowWindowMaximised, MenuMaximised };
     start();
-    minimise(mainWindow());
-    ASSERT_TRUE(peers::waitUntil([&] { return !IsWindowVisible(mainWindow()); }, kWaitMs));
-    for (const WORD ignored : {WM_MOUSEMOVE, WM_LBUTTONDOWN}) {
-        SendMessageTimeoutA(mainWindow(), kTrayCallback, 1, MAKELPARAM(ignored, 0), SMTO_ABORTIFHUNG, kWaitMs, nullptr);
-        EXPECT_FALSE(IsWindowVisible(mainWindow())) << "mouse message " << ignored;
+    RECT normal;
+    GetWindowRect(mainWindow(), &normal);
+    for (const Before before : {Before::Normal, Before::ShowWindowMaximised, Before::MenuMaximised}) {
+        const int row = static_cast<int>(before);
+        if (before == Before::ShowWindowMaximised) {
+            ShowWindow(mainWindow(), SW_MAXIMIZE);
+        } else if (before == Before::MenuMaximised) {
+            PostMessageA(mainWindow(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+        }
+        ASSERT_TRUE(peers::waitUntil([&] { return IsZoomed(mainWindow()) == (before != Before::Normal); }, kWaitMs));
+        minimise(mainWindow());
+        ASSERT_TRUE(peers::waitUntil([&] { return trayIconShown(mainWindow()); }, kWaitMs)) << "row " << row;
+        for (const WORD ignored : {WM_MOUSEMOVE, WM_LBUTTONDOWN}) {
+            reportFromTray(mainWindow(), ignored);
+            EXPECT_FALSE(IsWindowVisible(mainWindow())) << "mouse message " << ignored;
+        }
+        reportFromTray(mainWindow(), WM_LBUTTONUP);
+        ASSERT_TRUE(peers::waitUntil([&] { return IsWindowVisible(mainWindow()) != 0; }, kWaitMs)) << "row " << row;
+        Sleep(500);  // under Wine a late event of the display once set WS_MAXIMIZE again
+        EXPECT_FALSE(IsIconic(mainWindow())) << "row " << row;
+        EXPECT_EQ(GetWindowLongA(mainWindow(), GWL_STYLE) & WS_MAXIMIZE, 0) << "row " << row;
+        RECT restored;
+        GetWindowRect(mainWindow(), &restored);
+        EXPECT_TRUE(EqualRect(&restored, &normal)) << "row " << row;
+        EXPECT_TRUE(peers::waitUntil([&] { return GetForegroundWindow() == mainWindow(); }, kWaitMs));
+        EXPECT_TRUE(peers::waitUntil([&] { return !trayIconShown(mainWindow()); }, kWaitMs))
+            << "the icon goes once the window is back";
     }
-    SendMessageTimeoutA(mainWindow(), kTrayCallback, 1, MAKELPARAM(WM_LBUTTONUP, 0), SMTO_ABORTIFHUNG, kWaitMs,
-                        nullptr);
-    ASSERT_TRUE(peers::waitUntil([&] { return IsWindowVisible(mainWindow()) != 0; }, kWaitMs));
-    EXPECT_FALSE(IsIconic(mainWindow()));
-    EXPECT_FALSE(IsZoomed(mainWindow()));
-    EXPECT_TRUE(peers::waitUntil([&] { return GetForegroundWindow() == mainWindow(); }, kWaitMs));
-    EXPECT_TRUE(peers::waitUntil([&] { return !trayIconShown(mainWindow()); }, kWaitMs))
-        << "the icon goes once the window is back";
+}
+
+// At 144 DPI the client area is 518 pixels wide, so the pointer can be at x = 514, 515 or 517 over the window
+// itself: that must not pull the window to the foreground as a click on the icon does.
+TEST_F(TrayTest, ThePointerOverTheShownWindowNeverRestores) {
+    start();
+    HWND other = nullptr;
+    peers.run([&] {
+        other = CreateWindowExA(0, "STATIC", "another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 100, 200, 100,
+                                nullptr, nullptr, nullptr, nullptr);
+        SetForegroundWindow(other);
+    });
+    ASSERT_TRUE(peers::waitUntil([&] { return GetForegroundWindow() == other; }, kWaitMs));
+    for (const int x : {514, 515, 517}) {
+        SendMessageTimeoutA(mainWindow(), WM_MOUSEMOVE, 0, MAKELPARAM(x, 40), SMTO_ABORTIFHUNG, kWaitMs, nullptr);
+        EXPECT_EQ(GetForegroundWindow(), other) << "x = " << x;
+        EXPECT_TRUE(IsWindowVisible(mainWindow())) << "x = " << x;
+    }
+    peers.run([&] { DestroyWindow(other); });
 }
 
 // When the shell restarts it forgets every icon; a program in the tray that does not add its icon again can

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "app/main_window_description.h"
 #include "peers/remote_control.h"
+#include "peers/window_trees.h"
 #include "support/app_window.h"
 #include "support/drawn_font.h"
 #include "support/e2e_fixture.h"
@@ -23,7 +25,7 @@ TEST_F(WindowTest, StartsIdleWithTheAimTemplateShown) {
     char caption[64] = {};
     GetWindowTextA(mainWindow(), caption, sizeof(caption));
     EXPECT_STREQ(caption, "MarquillAmp 1");
-    for (int i = 0; i < mainwindow::kTemplateBoxCount; ++i) {
+    for (int i = 0; i < static_cast<int>(std::size(peers::kChatClients)); ++i) {
         EXPECT_EQ(IsWindowVisible(control(id::txtData(i))) != 0, i == 0) << "txtData(" << i << ")";
         EXPECT_EQ(SendMessageA(control(id::optFormate(i)), BM_GETCHECK, 0, 0), i == 0 ? BST_CHECKED : BST_UNCHECKED)
             << "optFormate(" << i << ")";
@@ -110,36 +112,75 @@ TEST_F(WindowTest, TemplateBoxesAndSaveAreFlat) {
         EXPECT_EQ(exStyle & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE), WS_EX_STATICEDGE) << "control " << controlId;
         EXPECT_EQ(style & (WS_BORDER | WS_DLGFRAME | WS_THICKFRAME), 0) << "control " << controlId;
     }
-    for (int i = 0; i < mainwindow::kTemplateBoxCount; ++i) {
+    for (int i = 0; i < static_cast<int>(std::size(peers::kChatClients)); ++i) {
         EXPECT_EQ(GetWindowLongA(control(id::txtData(i)), GWL_STYLE) & (ES_MULTILINE | WS_VSCROLL),
                   ES_MULTILINE | WS_VSCROLL)
             << "txtData(" << i << ")";
     }
 }
 
-// Tab must walk the focusable, visible controls by ascending tab index, off-screen holders included and hidden
-// template boxes skipped; a control created out of order breaks the keyboard user's way through the window.
-TEST_F(WindowTest, TabWalksTheControlsInTabIndexOrder) {
-    const std::vector<int> cycle = {id::txtData(0),    id::optFormate(0), id::optFormate(1),
-                                    id::optFormate(2), id::kCommand1,     id::kChkEnable,
-                                    id::kTxtTitle,     id::optFormate(3), id::kCmdSave};
+// Tab or Shift+Tab as the keyboard sends it, to the window in the foreground.
+void pressTab(bool shift) {
+    std::vector<INPUT> keys;
+    const auto key = [&](WORD code, DWORD flags) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = code;
+        input.ki.dwFlags = flags;
+        keys.push_back(input);
+    };
+    if (shift) {
+        key(VK_SHIFT, 0);
+    }
+    key(VK_TAB, 0);
+    key(VK_TAB, KEYEVENTF_KEYUP);
+    if (shift) {
+        key(VK_SHIFT, KEYEVENTF_KEYUP);
+    }
+    SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+}
+
+// Tab and Shift+Tab must walk the focusable, visible controls by tab index, off-screen holders included and hidden
+// template boxes skipped, whatever option the user clicked last: an unchecked option button loses its tab stop,
+// and a walk that follows tab stops would skip it.
+TEST_F(WindowTest, TabWalksTheControlsInTabIndexOrderAfterEveryOptionClick) {
+    const int byTabIndex[] = {id::txtData(0),    id::optFormate(0), id::optFormate(1), id::optFormate(2),
+                              id::kCommand1,     id::txtData(1),    id::txtData(2),    id::kChkEnable,
+                              id::kTxtTitle,     id::txtData(3),    id::optFormate(3), id::kCmdSave};
     start();
-    std::vector<int> visited;
-    for (std::size_t step = 0; step < 2 * cycle.size(); ++step) {
-        const HWND before = focusOf(mainWindow());
-        PostMessageA(before ? before : mainWindow(), WM_KEYDOWN, VK_TAB, 0);
-        HWND after = nullptr;
-        ASSERT_TRUE(peers::waitUntil([&] { return (after = focusOf(mainWindow())) != before && after; }, kWaitMs))
-            << "Tab did not move the focus after " << visited.size() << " steps";
-        visited.push_back(GetDlgCtrlID(after));
-    }
-    std::size_t first = 0;
-    while (first < cycle.size() && cycle[first] != visited.front()) {
-        ++first;
-    }
-    ASSERT_LT(first, cycle.size()) << "focus went to control " << visited.front();
-    for (std::size_t i = 0; i < visited.size(); ++i) {
-        EXPECT_EQ(visited[i], cycle[(first + i) % cycle.size()]) << "step " << i;
+    SetForegroundWindow(mainWindow());
+    for (int clicked = -1; clicked < mainwindow::kTemplateBoxCount; ++clicked) {
+        if (clicked >= 0) {
+            ASSERT_TRUE(peers::click(control(id::optFormate(clicked))));
+        }
+        std::vector<int> cycle;
+        for (const int controlId : byTabIndex) {
+            if (IsWindowVisible(control(controlId))) {
+                cycle.push_back(controlId);
+            }
+        }
+        ASSERT_EQ(cycle.size(), 9u) << "one template box shown after clicking " << clicked;
+        for (const bool backwards : {false, true}) {
+            std::vector<int> visited;
+            for (std::size_t step = 0; step < cycle.size() + 2; ++step) {
+                const HWND before = focusOf(mainWindow());
+                pressTab(backwards);
+                HWND after = nullptr;
+                ASSERT_TRUE(peers::waitUntil([&] { return (after = focusOf(mainWindow())) != before && after; },
+                                             kWaitMs))
+                    << "the focus stayed after " << visited.size() << " steps; clicked " << clicked;
+                visited.push_back(GetDlgCtrlID(after));
+            }
+            const std::size_t n = cycle.size();
+            const auto first = static_cast<std::size_t>(std::find(cycle.begin(), cycle.end(), visited.front()) -
+                                                        cycle.begin());
+            ASSERT_LT(first, n) << "focus went to control " << visited.front();
+            for (std::size_t i = 0; i < visited.size(); ++i) {
+                const std::size_t expected = backwards ? (first + n * 2 - i % n) % n : (first + i) % n;
+                EXPECT_EQ(visited[i], cycle[expected]) << "step " << i << (backwards ? " back" : "") << "; clicked "
+                                                       << clicked;
+            }
+        }
     }
 }
 

@@ -25,8 +25,8 @@ struct RealLink {
     WinampAPI player{windows, clock, events};
 };
 
-// A player that stops answering used to freeze the program for good. Now a query gives up after the bound,
-// answers 0 as if there were no player, and returns at once while the player stays hung.
+// A player that stops answering must not hold up the program: a query gives up after the bound, answers 0 as if
+// there were no player, and returns at once while the player stays hung.
 TEST(HungPlayer, QueriesGiveUpAfterTheBoundAndThenAtOnce) {
     HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     test::WindowThread playerThread;

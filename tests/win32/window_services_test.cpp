@@ -175,6 +175,7 @@ TEST(Win32AnsiCodec, MissingCharactersBecomeQuestionMarksNeverLookAlikes) {
         {L"\u221E", "?", false},
         {L"\u0101", "?", false},
         {L"\u3042", "?", false},
+        {L"x\U0001F3B5y", "x?y", false},
     };
     Win32AnsiCodec codec;
     for (const auto& c : cases) {

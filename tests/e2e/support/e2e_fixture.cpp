@@ -43,8 +43,9 @@ void EndToEndTest::closePlayer() {
     peers.run([this] { player.reset(); });
 }
 
-peers::PeerTree& EndToEndTest::hostTree(const std::vector<peers::PeerNode>& nodes) {
-    peers.run([&] { trees_.push_back(std::make_unique<peers::PeerTree>(nodes, peers::PeerWindowOptions{})); });
+peers::PeerTree& EndToEndTest::hostTree(const std::vector<peers::PeerNode>& nodes,
+                                        const peers::PeerWindowOptions& options) {
+    peers.run([&] { trees_.push_back(std::make_unique<peers::PeerTree>(nodes, options)); });
     return *trees_.back();
 }
 

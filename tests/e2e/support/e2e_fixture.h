@@ -39,7 +39,7 @@ protected:
 
     peers::FakePlayer& hostPlayer(const std::string& title, const peers::PlayerReplies& replies);
     void closePlayer();
-    peers::PeerTree& hostTree(const std::vector<peers::PeerNode>& nodes);
+    peers::PeerTree& hostTree(const std::vector<peers::PeerNode>& nodes, const peers::PeerWindowOptions& options = {});
     void closeTrees();
 
     std::string text(int controlId) const;

@@ -135,7 +135,7 @@ TEST_F(AnnouncementTest, AChangeDuringAnAnnouncementIsTakenUpAfterIt) {
         {"new title", [](FakeMainView& v, MainController&) { v.type(L"B"); }, {L"A", L"B"}},
         {"two new titles", [](FakeMainView& v, MainController&) { v.type(L"B"), v.type(L"C"); }, {L"A", L"C"}},
         {"same title", [](FakeMainView& v, MainController&) { v.type(L"A"); }, {L"A"}},
-        {"there and back", [](FakeMainView& v, MainController&) { v.type(L"B"), v.type(L"A"); }, {L"A"}},
+        {"there and back", [](FakeMainView& v, MainController&) { v.type(L"B"), v.type(L"A"); }, {L"A", L"A"}},
         {"switched off", [](FakeMainView&, MainController& c) { c.enableClicked(); }, {L"A"}},
     };
     const WindowHandle yahoo = desktop.createWindow("IMClass");

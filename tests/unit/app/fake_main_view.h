@@ -16,7 +16,8 @@ namespace marquill::test {
 // Every change the controller makes is logged, placed among the sim desktop's calls (see timeline()).
 //
 // Not simulated: painting, layout, fonts other than bold or not, focus, and the check box's own state (the
-// controller never reads it). Writing a text raises nothing; type() stands for the user typing.
+// controller never reads it). A write that changes the title box's text raises the change event inside the write,
+// as the real box does; type() stands for the user typing.
 class FakeMainView final : public MainView {
 public:
     FakeMainView(sim::SimDesktop& desktop, const AnsiCodec& codec) : desktop_(desktop) {
@@ -35,10 +36,7 @@ public:
     void attach(MainController& controller) { controller_ = &controller; }
 
     // The user types into the title box: one change per keystroke.
-    void type(const std::wstring& text) {
-        texts_[mainwindow::id::kTxtTitle] = text;
-        controller_->titleChanged();
-    }
+    void type(const std::wstring& text) { write(mainwindow::id::kTxtTitle, text); }
 
     bool visible(int control) const { return visible_.at(control); }
     bool bold(int control) const { return bold_.at(control); }
@@ -76,11 +74,14 @@ public:
     }
 
     void minimise() { state_ = WindowState::Minimised; }
+    // A launcher asked for a minimised start ("Run: Minimized"): Windows applies its show state to the first show,
+    // which then minimises and raises the resize inside the call.
+    void minimiseOnFirstShow() { minimiseOnShow_ = true; }
 
     std::wstring text(int control) const override { return texts_.at(control); }
     void setText(int control, const std::wstring& text) override {
-        texts_.at(control) = text;
         record("text " + nameOf(control));
+        write(control, text);
     }
     void setVisible(int control, bool visible) override {
         visible_.at(control) = visible;
@@ -112,6 +113,10 @@ public:
     void showWindow() override {
         shown_ = true;
         record("show window");
+        if (std::exchange(minimiseOnShow_, false)) {
+            state_ = WindowState::Minimised;
+            controller_->resized();
+        }
     }
     WindowHandle windowHandle() const override { return window_; }
     std::uint32_t iconHandle() const override { return kIcon; }
@@ -128,6 +133,15 @@ public:
     std::vector<std::pair<std::wstring, std::wstring>> messageBoxes;
 
 private:
+    // As the real title box does: a different text raises the change event inside the write, the same text nothing.
+    void write(int control, const std::wstring& text) {
+        const bool changed = texts_.at(control) != text;
+        texts_.at(control) = text;
+        if (changed && control == mainwindow::id::kTxtTitle) {
+            controller_->titleChanged();
+        }
+    }
+
     void record(std::string entry) { log_.emplace_back(desktop_.calls().size(), "view: " + std::move(entry)); }
 
     sim::SimDesktop& desktop_;
@@ -142,6 +156,7 @@ private:
     WindowState state_ = WindowState::Normal;
     bool shown_ = false;
     bool ended_ = false;
+    bool minimiseOnShow_ = false;
     std::vector<std::pair<std::size_t, std::string>> log_;
 };
 

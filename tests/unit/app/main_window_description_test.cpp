@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "message/template_store.h"
+#include "tests/support/expected_layout.h"
 #include "platform/sim/windows1252_codec.h"
 
 namespace marquill::mainwindow {
@@ -76,47 +79,28 @@ TEST(MainWindowDescriptionTest, TabIndexesRunFrom0To24) {
     EXPECT_EQ(control("Image1").tabIndex, kNoTabIndex);
 }
 
-// The pixel rectangles at 96 DPI in the table: a control out of place by one pixel overlaps or hides another.
-TEST(MainWindowDescriptionTest, PixelRectsAt96Dpi) {
-    const struct {
-        const char* name;
-        int index;
-        PixelRect inContainer;
-    } cases[] = {
-        {"optFormate", 3, {80, 232, 65, 17}},
-        {"txtTitle", kNoIndex, {352, 328, 217, 19}},
-        {"chkEnable", kNoIndex, {176, 232, 161, 17}},
-        {"Command1", kNoIndex, {432, 120, 73, 41}},
-        {"optFormate", 2, {24, 232, 65, 17}},
-        {"optFormate", 1, {80, 216, 65, 17}},
-        {"optFormate", 0, {24, 216, 65, 17}},
-        {"frmMesg", kNoIndex, {8, 8, 329, 185}},
-        {"lblTotalTracks", kNoIndex, {352, 232, 169, 17}},
-        {"lblTrackPer", kNoIndex, {352, 256, 185, 17}},
-        {"lblTrackNumber", kNoIndex, {352, 280, 177, 17}},
-        {"lbltTime", kNoIndex, {352, 304, 193, 17}},
-        {"Label1", kNoIndex, {8, 200, 113, 17}},
-        {"cmdSave", kNoIndex, {264, 152, 57, 25}},
-        {"txtData", 3, {8, 16, 313, 89}},
-        {"txtData", 0, {8, 16, 313, 89}},
-        {"Image1", kNoIndex, {288, 112, 32, 32}},
-        {"lblFace", 6, {120, 112, 105, 17}},
-        {"lblFace", 5, {120, 144, 57, 17}},
-        {"lblFace", 4, {120, 128, 57, 17}},
-        {"lblFace", 3, {8, 160, 105, 17}},
-        {"lblFace", 2, {8, 144, 105, 17}},
-        {"lblFace", 1, {8, 128, 81, 17}},
-        {"lblFace", 0, {8, 112, 81, 17}},
-    };
-    for (const auto& c : cases) {
-        const ControlDescription& described = control(c.name, c.index);
-        const PixelRect rect = clientPixelRect(described, 96, 96);
-        const int offset = described.inFrame ? 8 : 0;  // the frame's own origin
-        EXPECT_EQ(rect.left, c.inContainer.left + offset) << c.name << c.index;
-        EXPECT_EQ(rect.top, c.inContainer.top + offset) << c.name << c.index;
-        EXPECT_EQ(rect.width, c.inContainer.width) << c.name << c.index;
-        EXPECT_EQ(rect.height, c.inContainer.height) << c.name << c.index;
+// Every control where the layout a user sees puts it, with its caption, at 96 DPI and at a higher one: a control
+// out of place by one pixel overlaps or hides another.
+TEST(MainWindowDescriptionTest, PlacesAndCaptionsMatchTheExpectedLayout) {
+    for (const test::layout::ExpectedControl& expected : test::layout::kControls) {
+        const std::string name = expected.name;
+        const std::size_t bracket = name.find('(');
+        const ControlDescription& described = bracket == std::string::npos
+                                                  ? control(name)
+                                                  : control(name.substr(0, bracket), name[bracket + 1] - '0');
+        for (const auto& [dpiX, dpiY] : {std::pair{96, 96}, std::pair{192, 144}}) {
+            const PixelRect rect = clientPixelRect(described, dpiX, dpiY);
+            const test::layout::Pixels pixels = test::layout::expectedPixels(expected, dpiX, dpiY);
+            EXPECT_EQ((std::array{rect.left, rect.top, rect.width, rect.height}),
+                      (std::array{pixels.left, pixels.top, pixels.width, pixels.height}))
+                << name << " at " << dpiX << " x " << dpiY;
+        }
+        if (expected.caption != nullptr) {
+            EXPECT_STREQ(described.text, expected.caption) << name;
+        }
     }
+    EXPECT_EQ(kClientWidthTwips, test::layout::kClientWidthTwips);
+    EXPECT_EQ(kClientHeightTwips, test::layout::kClientHeightTwips);
     EXPECT_EQ(twipsToPixels(kClientWidthTwips, 96), 345);
     EXPECT_EQ(twipsToPixels(kClientHeightTwips, 96), 255);
     EXPECT_EQ(twipsToPixels(kClientLeftTwips, 96), 222);

@@ -115,6 +115,58 @@ TEST_F(TrayTest, ReleaseOverTheIconRestoresTheWindow) {
     EXPECT_EQ(desktop.foregroundWindow(), view.windowHandle());
 }
 
+// The pointer over the shown window reports the same mouse-move as the icon does, and at 144 DPI the client area
+// is 518 pixels wide: x = 514, 515 or 517 there must not steal the focus.
+TEST_F(TrayTest, ThePointerOverTheShownWindowNeverRestores) {
+    for (std::int32_t x : {514, 515, 517}) {
+        controller.mouseMoved(x);
+    }
+    EXPECT_TRUE(view.timeline().empty());
+}
+
+// A shortcut set to "Run: Minimized" minimises the window at its first show, inside the load event: the icon
+// added then must carry the whole record, or the user sees no icon and no window.
+TEST_F(ControllerTest, AMinimisedStartSitsInTheTrayWithAWorkingIcon) {
+    view.minimiseOnFirstShow();
+    controller.load();
+    EXPECT_FALSE(view.shown());
+    EXPECT_TRUE(desktop.trayIconShown(view.windowHandle(), 1));
+
+    controller.mouseMoved(514);
+    EXPECT_TRUE(view.shown());
+    EXPECT_EQ(view.state(), WindowState::Normal);
+    EXPECT_FALSE(desktop.trayIconShown(view.windowHandle(), 1));
+}
+
+// A session can end without a close request (WM_QUIT): the controller that goes takes a shown icon with it, and
+// never deletes an icon it does not show.
+TEST_F(ControllerTest, EndingWithoutACloseRequestTakesTheIconAway) {
+    const struct {
+        bool inTray;
+        bool closed;
+        std::size_t deletes;
+    } cases[] = {{true, false, 1}, {false, false, 0}, {true, true, 0}};
+    for (const auto& c : cases) {
+        sim::SimDesktop desktop(codec);
+        FakeMainView view(desktop, codec);
+        {
+            MainController controller(view, MainServices{desktop, clock, pump, codec, files});
+            view.attach(controller);
+            controller.load();
+            if (c.inTray) {
+                view.minimise();
+                controller.resized();
+            }
+            if (c.closed) {
+                controller.queryUnload();
+            }
+            desktop.clearCalls();
+        }
+        EXPECT_FALSE(desktop.trayIconShown(view.windowHandle(), 1)) << c.inTray << c.closed;
+        EXPECT_EQ(desktop.calls().size(), c.deletes) << c.inTray << c.closed;
+    }
+}
+
 // After the shell restarts it knows no icons: a window in the tray must put its icon back, or it has no way back.
 TEST_F(TrayTest, ShellRestartReAddsTheIconOnlyWhileInTheTray) {
     controller.shellRestarted();

@@ -288,8 +288,8 @@ TEST(ChatDrivers, AMessageIsOneTextAndOneSendAction) {
     }
 }
 
-// A hung chat window used to freeze the program for good; now each message to it is one bounded send, and the
-// driver and the clients after it go on.
+// A hung chat window must not hold up the program: each message to it is one bounded send, and the driver and the
+// clients after it go on.
 TEST(ChatDrivers, AHungChatWindowCostsBoundedSendsOnly) {
     ChatDesktop chat;
     const WindowHandle input = chat.aim();

@@ -179,7 +179,7 @@ TEST_F(TemplateStoreTest, TextThatLooksLikeTheMarkComesBackAsSaved) {
     EXPECT_EQ(store.LoadTemplates()[0], looksLikeMark);
 }
 
-// Saving used to report success whatever happened; each file that failed must be named with its reason, the old
+// A save must not report success for a file it could not write: each such file is named with its reason, its old
 // content kept, and the other files still written.
 TEST_F(TemplateStoreTest, FailuresAreReportedPerFileWhileTheOthersAreWritten) {
     const std::array<std::wstring, kClientCount> templates = {L"new aim", L"new aol", L"new yahoo", L"new mirc"};

@@ -67,6 +67,13 @@ TEST_F(WinampApiTest, EachMemberSendsItsMessagesAfterAFreshLookup) {
         {"ToggleShuffle", [](WinampAPI& a) { a.ToggleShuffle(); }, command(40023)},
         {"FastForward", [](WinampAPI& a) { a.FastForward(); }, command(40148)},
         {"Rewind", [](WinampAPI& a) { a.Rewind(); }, command(40144)},
+        {"readCaption, readTrack",
+         [](WinampAPI& a) {
+             PlayerReading reading = a.readCaption();
+             a.readTrack(reading);
+         },
+         {find, "GetWindowTextW(1, 1024) = \"1. Artist - Song - Winamp\"", query(0, 105, 65000), query(1, 105, 185),
+          query(0, 124, 12)}},
     };
     test::SimPlayer player(desktop);
     WinampAPI api(desktop, clock, pump);
@@ -91,6 +98,8 @@ TEST_F(WinampApiTest, RepliesBecomeResults) {
     EXPECT_EQ(api.Status(), 3);
     EXPECT_EQ(api.SongTitle(), L"Artist - Song");
     EXPECT_EQ(api.TrackNumber(), 12);
+    EXPECT_EQ(api.readCaption().SongTitle(), L"Artist - Song");
+    EXPECT_EQ(api.readCaption().TrackNumber(), 12);
     EXPECT_TRUE(api.IsRunning());
     EXPECT_EQ(api.OtherCommand(40045, 0), 1);
     api.Play();
@@ -133,20 +142,27 @@ TEST_F(WinampApiTest, TrackTimeAndPercentOfPositionAndLength) {
         player.positionMs = c.positionMs;
         player.lengthSeconds = c.lengthSeconds;
         const std::string label = std::to_string(c.positionMs) + " ms of " + std::to_string(c.lengthSeconds) + " s";
+        PlayerReading reading = api.readCaption();
+        api.readTrack(reading);
         if (c.time) {
             EXPECT_EQ(api.TrackTime(), c.time) << label;
+            EXPECT_EQ(reading.TrackTime(), c.time) << label;
         } else {
             EXPECT_THROW(api.TrackTime(), OverflowError) << label;
+            EXPECT_THROW(reading.TrackTime(), OverflowError) << label;
         }
         switch (c.percentOutcome) {
             case Outcome::Value:
                 EXPECT_EQ(api.TrackTimePercent(), c.percent) << label;
+                EXPECT_EQ(reading.TrackTimePercent(), c.percent) << label;
                 break;
             case Outcome::Overflow:
                 EXPECT_THROW(api.TrackTimePercent(), OverflowError) << label;
+                EXPECT_THROW(reading.TrackTimePercent(), OverflowError) << label;
                 break;
             case Outcome::DivisionByZero:
                 EXPECT_THROW(api.TrackTimePercent(), DivisionByZeroError) << label;
+                EXPECT_THROW(reading.TrackTimePercent(), DivisionByZeroError) << label;
                 break;
         }
     }
@@ -171,10 +187,14 @@ TEST_F(WinampApiTest, PlaylistLengthMustFitSixteenBits) {
     } cases[] = {{0, true}, {32767, true}, {-32768, true}, {40000, false}, {32768, false}, {-32769, false}};
     for (const auto& c : cases) {
         player.playlistLength = c.reply;
+        PlayerReading reading = api.readCaption();
+        api.readTrack(reading);
         if (c.fits) {
             EXPECT_EQ(api.TracksInPlaylist(), c.reply);
+            EXPECT_EQ(reading.TracksInPlaylist(), c.reply);
         } else {
             EXPECT_THROW(api.TracksInPlaylist(), OverflowError) << c.reply;
+            EXPECT_THROW(reading.TracksInPlaylist(), OverflowError) << c.reply;
         }
     }
 }
@@ -192,6 +212,13 @@ TEST_F(WinampApiTest, NoPlayerWindow) {
     EXPECT_EQ(api.TrackNumber(), 0);
     EXPECT_EQ(api.TrackTime(), L"0:00 / 0:00");
     EXPECT_THROW(api.TrackTimePercent(), OverflowError);
+    PlayerReading reading = api.readCaption();
+    api.readTrack(reading);
+    EXPECT_EQ(reading.SongTitle(), L"");
+    EXPECT_EQ(reading.TrackNumber(), 0);
+    EXPECT_EQ(reading.TracksInPlaylist(), 0);
+    EXPECT_EQ(reading.TrackTime(), L"0:00 / 0:00");
+    EXPECT_THROW(reading.TrackTimePercent(), OverflowError);
     api.Play();
     EXPECT_EQ(pump.passes(), 0);
     EXPECT_EQ(desktop.calls().back(), "PostMessageA(0, 273, 40045, 0) = 1");
