@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/main_window_description.h"
+#include "chat/chat_clients.h"
 #include "peers/remote_control.h"
 #include "peers/window_trees.h"
 #include "support/app_window.h"
@@ -149,7 +150,7 @@ TEST_F(WindowTest, TabWalksTheControlsInTabIndexOrderAfterEveryOptionClick) {
                               id::kTxtTitle,     id::txtData(3),    id::optFormate(3), id::kCmdSave};
     start();
     SetForegroundWindow(mainWindow());
-    for (int clicked = -1; clicked < mainwindow::kTemplateBoxCount; ++clicked) {
+    for (int clicked = -1; clicked < kClientCount; ++clicked) {
         if (clicked >= 0) {
             ASSERT_TRUE(peers::click(control(id::optFormate(clicked))));
         }

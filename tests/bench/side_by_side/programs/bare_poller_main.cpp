@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/main_window_description.h"
-#include "winamp/winamp_api.h"
+#include "platform/window_services.h"
 #include "winamp/winamp_protocol.h"
 
 // The limit for the program's CPU per polling tick: a small visible window whose timer, at the program's rate,
@@ -34,7 +34,7 @@ const std::vector<Call>* tickCalls = &kFourteenCalls;
 LRESULT query(HWND player, WPARAM data, LPARAM code) {
     DWORD_PTR reply = 0;
     SendMessageTimeoutA(player, winamp::kQueryMessage, data, code, SMTO_NORMAL | SMTO_ABORTIFHUNG,
-                        marquill::WinampAPI::kQueryTimeoutMs, &reply);
+                        marquill::kAnswerTimeoutMs, &reply);
     return static_cast<LRESULT>(reply);
 }
 
