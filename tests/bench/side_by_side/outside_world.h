@@ -28,10 +28,10 @@ public:
     // the song's number once the player's caption holds the new title.
     int playNextSong();
     int currentSong() const { return song_; }
-    // Waits until a message naming song `song` has reached the chat window; the seconds from the bench's start to
-    // its arrival, or a negative number when none came within `timeoutMs`.
+    // Waits until a message naming song `song` has reached the chat window; when it arrived, on now()'s clock, or
+    // a negative number when none came within `timeoutMs`.
     double arrivalOf(int song, DWORD timeoutMs);
-    // Seconds since the bench started, on the clock arrivals are read from.
+    // Seconds since the world was made.
     double now() const { return clock_.seconds(); }
 
 private:

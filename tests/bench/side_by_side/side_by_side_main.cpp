@@ -26,11 +26,17 @@ struct Options {
     double cpuSeconds = 10;  // process times advance in steps of 10 ms under Wine
 };
 
-Options parse(int argc, char** argv) {
-    Options options;
+// False when an argument is not one of the options, or its value is not positive (a whole count, at least 1).
+bool parse(int argc, char** argv, Options& options) {
+    if (argc % 2 == 0) {
+        return false;
+    }
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string name = argv[i];
         const double value = std::atof(argv[i + 1]);
+        if (value <= 0 || (name != "--cpu-seconds" && value < 1)) {
+            return false;
+        }
         if (name == "--rounds") {
             options.rounds = static_cast<int>(value);
         } else if (name == "--starts") {
@@ -39,9 +45,11 @@ Options parse(int argc, char** argv) {
             options.announcements = static_cast<int>(value);
         } else if (name == "--cpu-seconds") {
             options.cpuSeconds = value;
+        } else {
+            return false;
         }
     }
-    return options;
+    return true;
 }
 
 double fileSize(const std::string& path) {
@@ -120,7 +128,11 @@ std::vector<Row> table(const Options& options, const Rounds& r) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const Options options = parse(argc, argv);
+    Options options;
+    if (!parse(argc, argv, options)) {
+        std::fprintf(stderr, "usage: side_by_side [--rounds N] [--starts N] [--announcements N] [--cpu-seconds S]\n");
+        return 2;
+    }
     try {
         OutsideWorld world;
         Rounds rounds;
