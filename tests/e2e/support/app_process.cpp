@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "app/main_window_description.h"
 #include "peers/remote_control.h"
+#include "tests/support/expected_layout.h"
 
 namespace marquill::test {
 namespace {
@@ -65,7 +65,7 @@ BOOL CALLBACK matchMainWindow(HWND window, LPARAM state) {
     GetWindowThreadProcessId(window, &owner);
     char className[64] = {};
     GetClassNameA(window, className, sizeof(className));
-    if (owner != search->processId || std::string(className) != mainwindow::kWindowClass || !IsWindowVisible(window)) {
+    if (owner != search->processId || std::string(className) != layout::kWindowClass || !IsWindowVisible(window)) {
         return TRUE;
     }
     search->found = window;
