@@ -73,6 +73,17 @@ bool setControlTextUtf8(HWND window, const std::string& text) {
     return setTextOf(window, wideFromUtf8(text), SendMessageTimeoutW);
 }
 
+HWND childWindow(HWND parent, const char* className, const char* caption, int ordinal) {
+    if (caption != nullptr) {
+        return FindWindowExA(parent, nullptr, className, caption);
+    }
+    HWND found = nullptr;
+    for (int i = 0; i < ordinal && (i == 0 || found != nullptr); ++i) {
+        found = FindWindowExA(parent, found, className, nullptr);
+    }
+    return found;
+}
+
 bool click(HWND window) {
     DWORD_PTR reply = 0;
     return SendMessageTimeoutA(window, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kReplyTimeoutMs, &reply) != 0;

@@ -21,6 +21,10 @@ bool setControlText(HWND window, const std::string& text);
 std::string controlTextUtf8(HWND window);
 bool setControlTextUtf8(HWND window, const std::string& text);
 
+// A child of `parent` as a user's tool finds it: the one of class `className` with caption `caption`, or, with no
+// caption given, the `ordinal`-th of that class, topmost first, counting from 1. Null when there is none.
+HWND childWindow(HWND parent, const char* className, const char* caption, int ordinal);
+
 // BM_CLICK, as the mouse would click a button, check box or option button; handled before it returns.
 bool click(HWND window);
 

@@ -19,7 +19,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (!view.create(MainServices{windows, clock, events, codec, files})) {
         return 1;
     }
-    view.controller().load();
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

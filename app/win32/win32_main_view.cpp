@@ -162,6 +162,7 @@ bool Win32MainView::create(const MainServices& services) {
         return false;
     }
     createControls();
+    controller_->load();
     return true;
 }
 

@@ -19,10 +19,10 @@ public:
     Win32MainView(HINSTANCE instance, const AnsiCodec& codec);
     ~Win32MainView() override;
 
-    // Creates the controller, then the window, hidden, with all its controls; from then on the window's events go
-    // to the controller. The view owns the controller, so no event can reach one that is gone.
+    // Creates the controller, then the window with all its controls, and runs the load event, which shows it;
+    // from then on the window's events go to the controller. The view owns the controller, so no event can reach
+    // one that is gone.
     bool create(const MainServices& services);
-    MainController& controller() { return *controller_; }
     HWND window() const { return window_; }
 
     // Tab and Shift+Tab between the controls by their tab indexes; true when `message` was such a key and is done.

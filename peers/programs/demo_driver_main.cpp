@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window_description.h"
 #include "peers/remote_control.h"
 #include "peers/window_trees.h"
+#include "tests/support/expected_layout.h"
 
 // The user's hand in the demo, one action per run:
 //   demo_driver [--desktop=NAME] enable               waits for the windows of the program, the player and the
@@ -19,14 +19,21 @@
 // own). Exits with 1 when something did not happen within its bound.
 namespace {
 
-namespace id = marquill::mainwindow::id;
+namespace layout = marquill::test::layout;
+namespace ui = marquill::test::ui;
 using marquill::peers::controlText;
 using marquill::peers::waitUntil;
 
 constexpr DWORD kStartTimeoutMs = 30000;
 
 HWND mainWindow() {
-    return FindWindowA(marquill::mainwindow::kWindowClass, nullptr);
+    return FindWindowA(layout::kWindowClass, nullptr);
+}
+
+// A control of the program's window as a user's tool finds it: by class, and caption or place among its class.
+HWND control(const char* name) {
+    const layout::ExpectedControl* expected = layout::expectedControl(name);
+    return marquill::peers::childWindow(mainWindow(), expected->className, expected->caption, expected->ordinal);
 }
 
 bool shown(const char* className) {
@@ -36,7 +43,7 @@ bool shown(const char* className) {
 int enable() {
     // The program's window exists before its controls, and is shown once start-up has ended. A chat client
     // without its window when a song is announced receives nothing, so announcing waits for all of them.
-    std::vector<const char*> classes = {marquill::mainwindow::kWindowClass, "Winamp v1.x"};
+    std::vector<const char*> classes = {layout::kWindowClass, "Winamp v1.x"};
     for (const marquill::peers::ChatClient client : marquill::peers::kChatClients) {
         classes.push_back(marquill::peers::chatWindowTree(client).front().className);
     }
@@ -46,7 +53,7 @@ int enable() {
             return 1;
         }
     }
-    const HWND box = GetDlgItem(mainWindow(), id::kChkEnable);
+    const HWND box = control(ui::kChkEnable);
     if (!marquill::peers::click(box) || SendMessageA(box, BM_GETCHECK, 0, 0) != BST_CHECKED) {
         std::fprintf(stderr, "demo: could not tick \"%s\"\n", controlText(box).c_str());
         return 1;
@@ -55,8 +62,8 @@ int enable() {
     return 0;
 }
 
-std::string holder(int controlId) {
-    return controlText(GetDlgItem(mainWindow(), controlId));
+std::string holder(const char* name) {
+    return controlText(control(name));
 }
 
 int watch(int songs, DWORD timeoutMs) {
@@ -66,7 +73,7 @@ int watch(int songs, DWORD timeoutMs) {
         std::string title;
         const bool changed = waitUntil(
             [&] {
-                title = holder(id::kTxtTitle);
+                title = holder(ui::kTxtTitle);
                 return !title.empty() && title != last;
             },
             timeoutMs - std::min(timeoutMs, GetTickCount() - start));
@@ -79,8 +86,8 @@ int watch(int songs, DWORD timeoutMs) {
         std::printf(
             "holders: txtTitle \"%s\" | lbltTime \"%s\" | lblTrackNumber \"%s\" | lblTrackPer \"%s\" | "
             "lblTotalTracks \"%s\"\n",
-            holder(id::kTxtTitle).c_str(), holder(id::kLbltTime).c_str(), holder(id::kLblTrackNumber).c_str(),
-            holder(id::kLblTrackPer).c_str(), holder(id::kLblTotalTracks).c_str());
+            holder(ui::kTxtTitle).c_str(), holder(ui::kLbltTime).c_str(), holder(ui::kLblTrackNumber).c_str(),
+            holder(ui::kLblTrackPer).c_str(), holder(ui::kLblTotalTracks).c_str());
         std::fflush(stdout);
         last = title;
         ++seen;
@@ -89,7 +96,7 @@ int watch(int songs, DWORD timeoutMs) {
 }
 
 int close() {
-    const char* classes[] = {marquill::mainwindow::kWindowClass, "Winamp v1.x", "AIM_ChatWnd"};
+    const char* classes[] = {layout::kWindowClass, "Winamp v1.x", "AIM_ChatWnd"};
     bool allGone = true;
     for (const char* className : classes) {
         const HWND window = FindWindowA(className, nullptr);

@@ -9,18 +9,18 @@
 #include <utility>
 #include <vector>
 
-#include "app/main_window_description.h"
 #include "peers/remote_control.h"
 #include "peers/window_trees.h"
 #include "support/chat_messages.h"
-#include "support/default_templates.h"
 #include "support/e2e_fixture.h"
 #include "support/hanging_chat.h"
+#include "tests/support/expected_defaults.h"
+#include "tests/support/expected_layout.h"
 
 namespace marquill::test {
 namespace {
 
-namespace id = mainwindow::id;
+
 
 using Lines = std::vector<std::string>;
 using peers::ChatClient;
@@ -66,7 +66,7 @@ std::string filled(std::string text, const std::vector<std::pair<std::string, st
                                       const ClockTexts& clock) {
     const auto expected = [&](const std::string& time, const std::string& date) {
         // "%t" last but one: it begins "%tt", "%tn", "%tp" and "%tl".
-        return filled(defaultTemplateBytes(static_cast<int>(indexOf(client))), {{"%s", holders.title},
+        return filled(expectedDefaultTemplate(static_cast<int>(indexOf(client))), {{"%s", holders.title},
                                                                                 {"%tt", holders.time},
                                                                                 {"%tn", holders.number},
                                                                                 {"%tp", holders.percent},
@@ -99,7 +99,7 @@ protected:
     // Every template box holds `templateText`.
     void setTemplates(const std::string& templateText) {
         for (const ChatClient client : peers::kChatClients) {
-            ASSERT_TRUE(peers::setControlText(control(id::txtData(static_cast<int>(indexOf(client)))), templateText));
+            ASSERT_TRUE(peers::setControlText(control(ui::txtData(static_cast<int>(indexOf(client)))), templateText));
         }
     }
 
@@ -161,20 +161,20 @@ TEST_F(AnnouncementTest, EachClientReceivesItsTemplateFilledFromThePreviousTick)
     hostPlayer(kFirstSong.title, kFirstSong.replies);
     start();
     const SYSTEMTIME firstFrom = localNow();
-    ASSERT_TRUE(peers::click(control(id::kChkEnable)));
+    ASSERT_TRUE(peers::click(control(ui::kChkEnable)));
     ASSERT_TRUE(allSentWithin(1));
     const SYSTEMTIME firstTo = localNow();
-    ASSERT_TRUE(showsWithin(id::kLblTotalTracks, "9"));
+    ASSERT_TRUE(showsWithin(ui::kLblTotalTracks, "9"));
 
     const SYSTEMTIME secondFrom = localNow();
     player->queueSong(kSecondSong.title, kSecondSong.replies);
     ASSERT_TRUE(allSentWithin(2));
     const SYSTEMTIME secondTo = localNow();
     // The holders take the new song's data only after it has been announced.
-    EXPECT_TRUE(showsWithin(id::kLbltTime, "3:20 / 4:00"));
-    EXPECT_TRUE(showsWithin(id::kLblTrackNumber, "12"));
-    EXPECT_TRUE(showsWithin(id::kLblTrackPer, "83"));
-    EXPECT_TRUE(showsWithin(id::kLblTotalTracks, "12"));
+    EXPECT_TRUE(showsWithin(ui::kLbltTime, "3:20 / 4:00"));
+    EXPECT_TRUE(showsWithin(ui::kLblTrackNumber, "12"));
+    EXPECT_TRUE(showsWithin(ui::kLblTrackPer, "83"));
+    EXPECT_TRUE(showsWithin(ui::kLblTotalTracks, "12"));
 
     const std::pair<Holders, ClockTexts> announcements[] = {
         {{"Band - Tune", "", "", "", ""}, clockTextsBetween(firstFrom, firstTo)},
@@ -221,19 +221,19 @@ TEST_F(AnnouncementTest, ATitleIsAnnouncedOncePerChange) {
     hostChats({ChatClient::Mirc});
     hostPlayer(kFirstSong.title, kFirstSong.replies);
     start();
-    ASSERT_TRUE(peers::setControlText(control(id::txtData(3)), "[%s]"));
+    ASSERT_TRUE(peers::setControlText(control(ui::txtData(3)), "[%s]"));
     for (std::size_t i = 0; i < std::size(steps); ++i) {
         const Step& step = steps[i];
         switch (step.action) {
             case Action::ClickEnable:
-                ASSERT_TRUE(peers::click(control(id::kChkEnable))) << "step " << i;
+                ASSERT_TRUE(peers::click(control(ui::kChkEnable))) << "step " << i;
                 break;
             case Action::ShowTitle:
                 player->setTitle(step.title);
                 break;
             case Action::ClosePlayer:
                 closePlayer();
-                ASSERT_TRUE(showsWithin(id::kTxtTitle, "")) << "step " << i;
+                ASSERT_TRUE(showsWithin(ui::kTxtTitle, "")) << "step " << i;
                 break;
             case Action::OpenPlayer:
                 hostPlayer(step.title, kFirstSong.replies);
@@ -305,7 +305,7 @@ TEST_F(AnnouncementTest, HostileTitlesArriveAsTextOnTheirOwnLine) {
     hostChats({ChatClient::AIM, ChatClient::AOL, ChatClient::Yahoo, ChatClient::Mirc});
     hostPlayer("1. Warm Up - Winamp", kFirstSong.replies);
     start();
-    ASSERT_TRUE(peers::click(control(id::kChkEnable)));
+    ASSERT_TRUE(peers::click(control(ui::kChkEnable)));
     ASSERT_TRUE(allSentWithin(1));
     std::size_t count = 1;
     for (const Template& t : templates) {
@@ -351,7 +351,7 @@ TEST_F(AnnouncementTest, TitlesInAnyScriptArriveWholeInUnicodeWindows) {
         hostPlayer("0. Warm Up - Winamp", kFirstSong.replies);
         start();
         setTemplates("np: %s");
-        ASSERT_TRUE(peers::click(control(id::kChkEnable)));
+        ASSERT_TRUE(peers::click(control(ui::kChkEnable)));
         ASSERT_TRUE(allSentWithin(1));
         for (std::size_t i = 0; i < std::size(titles); ++i) {
             player->setTitle(peers::wideFromUtf8(titles[i].caption));
@@ -405,7 +405,7 @@ TEST_F(AnnouncementTest, AChangeDuringAnAnnouncementWaitsForItsEnd) {
         clicksDue = c.clicks;
         player->setTitle(kSecondSong.title);
         ASSERT_TRUE(allSentWithin(c.sent.size())) << c.clicks << " clicks";
-        EXPECT_TRUE(showsWithin(id::kTxtTitle, c.titleAfter)) << c.clicks << " clicks";
+        EXPECT_TRUE(showsWithin(ui::kTxtTitle, c.titleAfter)) << c.clicks << " clicks";
         Sleep(300);  // thirty ticks at the timer floor of 10 ms
         for (const ChatClient client : peers::kChatClients) {
             EXPECT_EQ(sent(client), c.sent) << peers::chatClientName(client) << ", " << c.clicks << " clicks";
@@ -455,10 +455,10 @@ TEST_F(AnnouncementTest, OnlyClientsWithAChatWindowAndATemplateAreServed) {
         start();
         if (c.setup == Setup::Template) {
             ASSERT_TRUE(
-                peers::setControlText(control(id::txtData(static_cast<int>(indexOf(c.client)))), c.templateText))
+                peers::setControlText(control(ui::txtData(static_cast<int>(indexOf(c.client)))), c.templateText))
                 << name;
         }
-        ASSERT_TRUE(peers::click(control(id::kChkEnable))) << name;
+        ASSERT_TRUE(peers::click(control(ui::kChkEnable))) << name;
         for (const ChatClient client : hosted) {
             if (client != c.client) {
                 ASSERT_TRUE(sentWithin(client, 1)) << name;
@@ -487,7 +487,7 @@ TEST_F(AnnouncementTest, AHungClientCostsAtMostTheBoundAndTheOthersAreStillServe
     hostChats({ChatClient::AIM, ChatClient::Yahoo, ChatClient::Mirc});
     hostPlayer(kFirstSong.title, kFirstSong.replies);
     start();
-    ASSERT_TRUE(peers::click(control(id::kChkEnable)));
+    ASSERT_TRUE(peers::click(control(ui::kChkEnable)));
     ASSERT_TRUE(test::sentWithin(aol.tree(), ChatClient::AOL, 1, kWaitMs));
     ASSERT_TRUE(sentWithin(ChatClient::Mirc, 1));
 
@@ -505,7 +505,7 @@ TEST_F(AnnouncementTest, AHungClientCostsAtMostTheBoundAndTheOthersAreStillServe
     ASSERT_TRUE(sentWithin(ChatClient::Mirc, 3));
     const DWORD knownHungCost = GetTickCount() - again;
     EXPECT_LT(knownHungCost, kDeliveryBoundMs) << "a client known to hang is not waited for again";
-    EXPECT_TRUE(showsWithin(id::kTxtTitle, "Third - Song"));
+    EXPECT_TRUE(showsWithin(ui::kTxtTitle, "Third - Song"));
 }
 
 }  // namespace

@@ -3,16 +3,16 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window_description.h"
 #include "peers/remote_control.h"
 #include "peers/window_trees.h"
 #include "support/drawn_font.h"
 #include "support/e2e_fixture.h"
+#include "tests/support/expected_layout.h"
 
 namespace marquill::test {
 namespace {
 
-namespace id = mainwindow::id;
+
 
 using Lines = std::vector<std::string>;
 using PollingTest = EndToEndTest;
@@ -21,21 +21,21 @@ using PollingTest = EndToEndTest;
 TEST_F(PollingTest, EnablingFillsTheHoldersFromThePlayer) {
     hostPlayer("3. Band - Tune - Winamp", {0, 1, 65000, 185, 9});
     start();
-    ASSERT_TRUE(peers::click(control(id::kChkEnable)));
-    EXPECT_TRUE(showsWithin(id::kTxtTitle, "Band - Tune"));
-    EXPECT_TRUE(showsWithin(id::kLbltTime, "1:05 / 3:05"));
-    EXPECT_TRUE(showsWithin(id::kLblTrackNumber, "3"));
-    EXPECT_TRUE(showsWithin(id::kLblTrackPer, "35"));
-    EXPECT_TRUE(showsWithin(id::kLblTotalTracks, "9"));
-    EXPECT_EQ(SendMessageA(control(id::kChkEnable), BM_GETCHECK, 0, 0), BST_CHECKED);
+    ASSERT_TRUE(peers::click(control(ui::kChkEnable)));
+    EXPECT_TRUE(showsWithin(ui::kTxtTitle, "Band - Tune"));
+    EXPECT_TRUE(showsWithin(ui::kLbltTime, "1:05 / 3:05"));
+    EXPECT_TRUE(showsWithin(ui::kLblTrackNumber, "3"));
+    EXPECT_TRUE(showsWithin(ui::kLblTrackPer, "35"));
+    EXPECT_TRUE(showsWithin(ui::kLblTotalTracks, "9"));
+    EXPECT_EQ(SendMessageA(control(ui::kChkEnable), BM_GETCHECK, 0, 0), BST_CHECKED);
 
     player->setReplies({0, 1, 200000, 185, 12});
     player->setTitle("12. Other - Song - Winamp");
-    EXPECT_TRUE(showsWithin(id::kTxtTitle, "Other - Song"));
-    EXPECT_TRUE(showsWithin(id::kLbltTime, "3:20 / 3:05"));
-    EXPECT_TRUE(showsWithin(id::kLblTrackPer, "108"));
-    EXPECT_TRUE(showsWithin(id::kLblTrackNumber, "12"));
-    EXPECT_TRUE(showsWithin(id::kLblTotalTracks, "12"));
+    EXPECT_TRUE(showsWithin(ui::kTxtTitle, "Other - Song"));
+    EXPECT_TRUE(showsWithin(ui::kLbltTime, "3:20 / 3:05"));
+    EXPECT_TRUE(showsWithin(ui::kLblTrackPer, "108"));
+    EXPECT_TRUE(showsWithin(ui::kLblTrackNumber, "12"));
+    EXPECT_TRUE(showsWithin(ui::kLblTotalTracks, "12"));
     EXPECT_TRUE(player->commands().empty()) << "polling only asks, never commands";
 }
 
@@ -44,25 +44,25 @@ TEST_F(PollingTest, EnablingFillsTheHoldersFromThePlayer) {
 TEST_F(PollingTest, FollowsThePlayerAwayAndBack) {
     hostPlayer("1. First - Song - Winamp", {0, 1, 1000, 100, 2});
     start();
-    ASSERT_TRUE(peers::click(control(id::kChkEnable)));
-    ASSERT_TRUE(showsWithin(id::kTxtTitle, "First - Song"));
+    ASSERT_TRUE(peers::click(control(ui::kChkEnable)));
+    ASSERT_TRUE(showsWithin(ui::kTxtTitle, "First - Song"));
     closePlayer();
-    EXPECT_TRUE(showsWithin(id::kTxtTitle, ""));
-    EXPECT_TRUE(showsWithin(id::kLbltTime, "0:00 / 0:00"));
-    EXPECT_TRUE(showsWithin(id::kLblTotalTracks, "0"));
+    EXPECT_TRUE(showsWithin(ui::kTxtTitle, ""));
+    EXPECT_TRUE(showsWithin(ui::kLbltTime, "0:00 / 0:00"));
+    EXPECT_TRUE(showsWithin(ui::kLblTotalTracks, "0"));
     hostPlayer("2. Second - Song - Winamp", {0, 1, 1000, 100, 2});
-    EXPECT_TRUE(showsWithin(id::kTxtTitle, "Second - Song"));
+    EXPECT_TRUE(showsWithin(ui::kTxtTitle, "Second - Song"));
 }
 
 // Switching off must stop the timer and empty the title; switching on again must fetch the title anew.
 TEST_F(PollingTest, DisablingStopsPollingAndEmptiesTheTitle) {
     hostPlayer("1. First - Song - Winamp", {0, 1, 1000, 100, 2});
     start();
-    ASSERT_TRUE(peers::click(control(id::kChkEnable)));
-    ASSERT_TRUE(showsWithin(id::kTxtTitle, "First - Song"));
-    ASSERT_TRUE(peers::click(control(id::kChkEnable)));
-    EXPECT_EQ(text(id::kTxtTitle), "") << "emptied inside the click";
-    EXPECT_EQ(SendMessageA(control(id::kChkEnable), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    ASSERT_TRUE(peers::click(control(ui::kChkEnable)));
+    ASSERT_TRUE(showsWithin(ui::kTxtTitle, "First - Song"));
+    ASSERT_TRUE(peers::click(control(ui::kChkEnable)));
+    EXPECT_EQ(text(ui::kTxtTitle), "") << "emptied inside the click";
+    EXPECT_EQ(SendMessageA(control(ui::kChkEnable), BM_GETCHECK, 0, 0), BST_UNCHECKED);
     // The click is sent, so it may have run inside a tick that was waiting for the player's answer; that tick
     // finishes its queries after the click. Count from when they have stopped.
     int queries = player->queryCount();
@@ -77,9 +77,9 @@ TEST_F(PollingTest, DisablingStopsPollingAndEmptiesTheTitle) {
     player->setTitle("2. Second - Song - Winamp");
     Sleep(300);  // thirty ticks at the timer floor of 10 ms, had it kept running
     EXPECT_EQ(player->queryCount(), queries);
-    EXPECT_EQ(text(id::kTxtTitle), "");
-    ASSERT_TRUE(peers::click(control(id::kChkEnable)));
-    EXPECT_TRUE(showsWithin(id::kTxtTitle, "Second - Song"));
+    EXPECT_EQ(text(ui::kTxtTitle), "");
+    ASSERT_TRUE(peers::click(control(ui::kChkEnable)));
+    EXPECT_TRUE(showsWithin(ui::kTxtTitle, "Second - Song"));
 }
 
 // The option group decides which template box is shown and which caption is bold; one box and one bold
@@ -87,12 +87,12 @@ TEST_F(PollingTest, DisablingStopsPollingAndEmptiesTheTitle) {
 TEST_F(PollingTest, EachOptionShowsItsTemplateBoxOnly) {
     start();
     for (const int chosen : {2, 3, 1, 1, 0}) {
-        ASSERT_TRUE(peers::click(control(id::optFormate(chosen))));
+        ASSERT_TRUE(peers::click(control(ui::optFormate(chosen))));
         for (int i = 0; i < static_cast<int>(std::size(peers::kChatClients)); ++i) {
-            EXPECT_EQ(IsWindowVisible(control(id::txtData(i))) != 0, i == chosen) << chosen << ": txtData(" << i << ")";
-            EXPECT_TRUE(drawnIn(control(id::optFormate(i)), i == chosen ? Weight::Bold : Weight::Regular, kWaitMs))
+            EXPECT_EQ(IsWindowVisible(control(ui::txtData(i))) != 0, i == chosen) << chosen << ": txtData(" << i << ")";
+            EXPECT_TRUE(drawnIn(control(ui::optFormate(i)), i == chosen ? Weight::Bold : Weight::Regular, kWaitMs))
                 << chosen << ": optFormate(" << i << ")";
-            EXPECT_EQ(SendMessageA(control(id::optFormate(i)), BM_GETCHECK, 0, 0),
+            EXPECT_EQ(SendMessageA(control(ui::optFormate(i)), BM_GETCHECK, 0, 0),
                       i == chosen ? BST_CHECKED : BST_UNCHECKED)
                 << chosen << ": optFormate(" << i << ")";
         }
@@ -103,7 +103,7 @@ TEST_F(PollingTest, EachOptionShowsItsTemplateBoxOnly) {
 TEST_F(PollingTest, Command1WritesIntoTheGtkWindow) {
     const peers::PeerTree& gtk = hostTree(peers::gtkWindowTree());
     start();
-    ASSERT_TRUE(peers::click(control(id::kCommand1)));
+    ASSERT_TRUE(peers::click(control(ui::kCommand1)));
     ASSERT_TRUE(recordsWithin(gtk, 1));
     EXPECT_EQ(gtk.recorder().lines(), Lines{"target text The New Text"});
 }

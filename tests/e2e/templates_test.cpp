@@ -6,16 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window_description.h"
 #include "peers/remote_control.h"
 #include "support/app_window.h"
-#include "support/default_templates.h"
 #include "support/e2e_fixture.h"
+#include "tests/support/expected_defaults.h"
+#include "tests/support/expected_layout.h"
 
 namespace marquill::test {
 namespace {
 
-namespace id = mainwindow::id;
+
 
 using Names = std::vector<std::string>;
 
@@ -102,7 +102,7 @@ struct SeenBox {
 class TemplatesTest : public EndToEndTest {
 protected:
     // Posted: the click opens a modal box, and a sent click would wait until the box is closed.
-    void pressSave() { PostMessageA(control(id::kCmdSave), BM_CLICK, 0, 0); }
+    void pressSave() { PostMessageA(control(ui::kCmdSave), BM_CLICK, 0, 0); }
 
     // The box the program shows over its window, read and then dismissed with its OK button as the user does;
     // nothing when no box came or it did not close.
@@ -153,7 +153,7 @@ TEST_F(TemplatesTest, SavedTemplatesComeBackWhole) {
     };
     start();
     for (int client = 0; client < 4; ++client) {
-        ASSERT_TRUE(peers::setControlTextUtf8(control(id::txtData(client)), edited[client].text));
+        ASSERT_TRUE(peers::setControlTextUtf8(control(ui::txtData(client)), edited[client].text));
     }
     pressSave();
     const std::optional<SeenBox> box = dismissMessageBox();
@@ -167,7 +167,7 @@ TEST_F(TemplatesTest, SavedTemplatesComeBackWhole) {
 
     restart();
     for (int client = 0; client < 4; ++client) {
-        EXPECT_EQ(peers::controlTextUtf8(control(id::txtData(client))), edited[client].text)
+        EXPECT_EQ(peers::controlTextUtf8(control(ui::txtData(client))), edited[client].text)
             << "txtData(" << client << ")";
     }
 }
@@ -225,10 +225,10 @@ TEST_F(TemplatesTest, StartUpTakesOnlyPlainFilesItCanRead) {
         start();
         for (int client = 0; client < 4; ++client) {
             const Case& c = cases[round + static_cast<std::size_t>(client)];
-            const std::string shown = text(id::txtData(client));
-            EXPECT_EQ(shown.size(), (c.taken ? c.bytes : defaultTemplateBytes(client)).size())
+            const std::string shown = text(ui::txtData(client));
+            EXPECT_EQ(shown.size(), (c.taken ? c.bytes : expectedDefaultTemplate(client)).size())
                 << kTemplateFiles[client];
-            EXPECT_TRUE(shown == (c.taken ? c.bytes : defaultTemplateBytes(client))) << kTemplateFiles[client];
+            EXPECT_TRUE(shown == (c.taken ? c.bytes : expectedDefaultTemplate(client))) << kTemplateFiles[client];
         }
         held.clear();
         discardProgram();
@@ -244,7 +244,7 @@ TEST_F(TemplatesTest, AFileThatCannotBeWrittenIsReportedAndKeepsItsContent) {
     for (const int lockedClient : {0, 3}) {
         const std::string name = kTemplateFiles[lockedClient];
         for (int client = 0; client < 4; ++client) {
-            ASSERT_TRUE(peers::setControlText(control(id::txtData(client)),
+            ASSERT_TRUE(peers::setControlText(control(ui::txtData(client)),
                                               "saved with " + name + " locked, " + kTemplateFiles[client]));
         }
         const std::string lockedPath = app().pathOf(name);

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window_description.h"
 #include "peers/remote_control.h"
 #include "support/app_window.h"
 #include "support/e2e_fixture.h"
+#include "tests/support/expected_layout.h"
 
 namespace marquill::test {
 namespace {

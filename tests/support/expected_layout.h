@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <string>
+#include <string_view>
 
 // The main window as a user sees it, written from the window's description in twips: each control's class, caption
 // and place. Both the description's unit test and the end-to-end test of the real window check against this one
@@ -29,6 +31,8 @@ struct ExpectedControl {
     Twips rect;           // in its container: the frame's children in the frame, the others in the client area
     bool inFrame;
 };
+
+constexpr const char* kWindowClass = "MarquillAmpMain";
 
 constexpr Twips kFrame{120, 120, 4935, 2775};
 constexpr int kClientWidthTwips = 5175;
@@ -65,6 +69,16 @@ inline constexpr std::array<ExpectedControl, 26> kControls{{
 }};
 // clang-format on
 
+// The control of that name; nullptr when the table has none.
+constexpr const ExpectedControl* expectedControl(std::string_view name) {
+    for (const ExpectedControl& control : kControls) {
+        if (name == control.name) {
+            return &control;
+        }
+    }
+    return nullptr;
+}
+
 constexpr int pixelsOf(int twips, int dotsPerInch) {
     return (twips * dotsPerInch + 720) / 1440;
 }
@@ -79,3 +93,30 @@ constexpr Pixels expectedPixels(const ExpectedControl& control, int dotsPerInchX
 }
 
 }  // namespace marquill::test::layout
+
+// The controls by their names in the table, as tests and tools name them.
+namespace marquill::test::ui {
+
+constexpr const char* kTxtTitle = "txtTitle";
+constexpr const char* kLbltTime = "lbltTime";
+constexpr const char* kLblTrackNumber = "lblTrackNumber";
+constexpr const char* kLblTrackPer = "lblTrackPer";
+constexpr const char* kLblTotalTracks = "lblTotalTracks";
+constexpr const char* kChkEnable = "chkEnable";
+constexpr const char* kCommand1 = "Command1";
+constexpr const char* kCmdSave = "cmdSave";
+constexpr const char* kFrmMesg = "frmMesg";
+constexpr const char* kLabel1 = "Label1";
+constexpr const char* kImage1 = "Image1";
+
+inline std::string txtData(int index) {
+    return "txtData(" + std::to_string(index) + ")";
+}
+inline std::string optFormate(int index) {
+    return "optFormate(" + std::to_string(index) + ")";
+}
+inline std::string lblFace(int index) {
+    return "lblFace(" + std::to_string(index) + ")";
+}
+
+}  // namespace marquill::test::ui

@@ -81,7 +81,7 @@ AnnouncingRun runAnnouncing(const Program& marquillAmp, OutsideWorld& world, dou
     AnnouncingRun run;
     run.workingSetAfterStart = workingSet(app.process());
 
-    const HWND enable = FindWindowExA(app.mainWindow(), nullptr, "Button", "Enable Marquill Amp");
+    const HWND enable = peers::childWindow(app.mainWindow(), "Button", "Enable Marquill Amp", 1);
     if (!peers::click(enable) || world.arrivalOf(world.currentSong(), kArrivalTimeoutMs) < 0) {
         throw std::runtime_error("switching announcing on announced nothing");
     }

@@ -1,6 +1,7 @@
 #include "support/e2e_fixture.h"
 
 #include "peers/remote_control.h"
+#include "tests/support/expected_layout.h"
 
 namespace marquill::test {
 
@@ -30,8 +31,10 @@ void EndToEndTest::restart() {
     start();
 }
 
-HWND EndToEndTest::control(int controlId) const {
-    return GetDlgItem(mainWindow(), controlId);
+HWND EndToEndTest::control(const std::string& name) const {
+    const layout::ExpectedControl* expected = layout::expectedControl(name);
+    return expected ? peers::childWindow(mainWindow(), expected->className, expected->caption, expected->ordinal)
+                    : nullptr;
 }
 
 peers::FakePlayer& EndToEndTest::hostPlayer(const std::string& title, const peers::PlayerReplies& replies) {
@@ -53,16 +56,18 @@ void EndToEndTest::closeTrees() {
     peers.run([this] { trees_.clear(); });
 }
 
-std::string EndToEndTest::text(int controlId) const {
-    return peers::controlText(control(controlId));
+std::string EndToEndTest::text(const std::string& name) const {
+    return peers::controlText(control(name));
 }
 
-::testing::AssertionResult EndToEndTest::showsWithin(int controlId, const std::string& expected, DWORD timeoutMs) {
+::testing::AssertionResult EndToEndTest::showsWithin(const std::string& name,
+                                                     const std::string& expected,
+                                                     DWORD timeoutMs) {
     std::string shown;
-    if (peers::waitUntil([&] { return (shown = text(controlId)) == expected; }, timeoutMs)) {
+    if (peers::waitUntil([&] { return (shown = text(name)) == expected; }, timeoutMs)) {
         return ::testing::AssertionSuccess();
     }
-    return ::testing::AssertionFailure() << "control " << controlId << " shows \"" << shown << "\", not \"" << expected
+    return ::testing::AssertionFailure() << name << " shows \"" << shown << "\", not \"" << expected
                                          << "\"";
 }
 

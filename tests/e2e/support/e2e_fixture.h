@@ -35,16 +35,19 @@ protected:
     // seconds to end after its window has closed; a test that runs many copies cannot wait for each.
     void discardProgram() { app_.reset(); }
     HWND mainWindow() const { return app_->mainWindow(); }
-    HWND control(int controlId) const;
+    // A control of the program's window by its name in the expected layout, found as a user's tool finds it.
+    HWND control(const std::string& name) const;
 
     peers::FakePlayer& hostPlayer(const std::string& title, const peers::PlayerReplies& replies);
     void closePlayer();
     peers::PeerTree& hostTree(const std::vector<peers::PeerNode>& nodes, const peers::PeerWindowOptions& options = {});
     void closeTrees();
 
-    std::string text(int controlId) const;
+    std::string text(const std::string& name) const;
     // Waits until the control shows `expected`; on failure the last text read is in `shown`.
-    ::testing::AssertionResult showsWithin(int controlId, const std::string& expected, DWORD timeoutMs = kWaitMs);
+    ::testing::AssertionResult showsWithin(const std::string& name,
+                                           const std::string& expected,
+                                           DWORD timeoutMs = kWaitMs);
     // Waits until the tree has recorded `count` lines.
     ::testing::AssertionResult recordsWithin(const peers::PeerTree& tree, std::size_t count);
 

@@ -6,6 +6,7 @@
 
 #include "platform/sim/sim_files.h"
 #include "platform/sim/windows1252_codec.h"
+#include "tests/support/expected_defaults.h"
 
 namespace marquill {
 namespace {
@@ -20,14 +21,6 @@ const std::wstring kAol = kDir + L"\\aol.txt";
 const std::wstring kYahoo = kDir + L"\\yahoo.txt";
 const std::wstring kMirc = kDir + L"\\mirc.txt";
 
-std::string lines(std::initializer_list<const char*> each) {
-    std::string bytes;
-    for (const char* line : each) {
-        bytes += std::string(line) + "\r\n";
-    }
-    return bytes;
-}
-
 class TemplateStoreTest : public ::testing::Test {
 protected:
     sim::Windows1252Codec codec;
@@ -37,23 +30,9 @@ protected:
 
 // The defaults are the program's own texts; one wrong byte shows in every chat that never saved a template.
 TEST_F(TemplateStoreTest, DefaultsAreByteExact) {
-    const std::string aim =
-        "<font name=\"Tahoma\">Marquill AMP (AIM) Now playing %s - <b>Track Time:</b> [%tt] - <b>Track Number:</b> "
-        "[%tn] - [%tp] Played - <b>Total Tracks:</b> %tl - My local Time: %t - Date: %d";
-    std::string aol = aim;
-    aol.replace(aol.find("(AIM)"), 5, "(AOL)");
-    const std::string mircFirstLine = {'\x03', '0',    ',', '1',    ' ', '\x02', '\xC2',
-                                       '\xAB', '\x02', ' ', '\x03', '1', '4',    '['};
-    const std::string expected[kClientCount] = {
-        lines({aim.c_str()}),
-        lines({aol.c_str()}),
-        lines({"<font name=\"Tahoma\">Marquill AMP (Yahoo) Now ", "playing %s - <b>Track Time:</b> [%tt] - <b>Track ",
-               "Number:</b> [%tn] - [%tp] Played - <b>Total ", "Tracks:</b> %tl - My local Time: %t - Date: %d"}),
-        lines({(mircFirstLine + "Marquill AMP (Mirc) ").c_str(), "Now ", "playing %s - Track Time: [%tt] - Track ",
-               "Number: [%tn] - [%tp] Played - Total ", "Tracks: %tl - My local Time: %t - Date: %d"}),
-    };
     for (int client = 0; client < kClientCount; ++client) {
-        EXPECT_EQ(codec.toAnsi(defaultTemplate(client, codec)), expected[client]) << "client " << client;
+        EXPECT_EQ(codec.toAnsi(defaultTemplate(client, codec)), test::expectedDefaultTemplate(client))
+            << "client " << client;
     }
     EXPECT_EQ(defaultTemplate(3, codec).substr(5, 4), L"\x02\u00C2\u00AB\x02") << "two characters in code page 1252";
 }
