@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "chat/chat_clients.h"
 #include "platform/ansi_codec.h"
 
 // The main window as data: every control with its kind, Win32 id, text, place, font, colour, visibility and tab
@@ -104,8 +105,8 @@ constexpr std::optional<Colour> kSystemColour;
 // In the order of the window's description.
 // clang-format off
 inline constexpr std::array<ControlDescription, 27> kControls{{
-    {"optFormate", 3, ControlKind::OptionButton, id::optFormate(3), "Mirc", {1200, 3480, 975, 255}, false, false,
-     kSystemColour, true, 23},
+    {"optFormate", 3, ControlKind::OptionButton, id::optFormate(3), kClients[3].name, {1200, 3480, 975, 255},
+     false, false, kSystemColour, true, 23},
     {"tmrAmp", kNoIndex, ControlKind::Timer, id::kTmrAmp, "", {0, 0, 0, 0}, false, false, kSystemColour, false,
      kNoTabIndex},
     {"txtTitle", kNoIndex, ControlKind::TextBox, id::kTxtTitle, "", {5280, 4920, 3255, 285}, false, false,
@@ -114,12 +115,12 @@ inline constexpr std::array<ControlDescription, 27> kControls{{
      false, true, kSystemColour, true, 15},
     {"Command1", kNoIndex, ControlKind::PushButton, id::kCommand1, "Command1", {6480, 1800, 1095, 615}, false, false,
      kSystemColour, true, 12},
-    {"optFormate", 2, ControlKind::OptionButton, id::optFormate(2), "Yahoo", {360, 3480, 975, 255}, false, false,
-     kSystemColour, true, 10},
-    {"optFormate", 1, ControlKind::OptionButton, id::optFormate(1), "AOL", {1200, 3240, 975, 255}, false, false,
-     kSystemColour, true, 9},
-    {"optFormate", 0, ControlKind::OptionButton, id::optFormate(0), "AIM", {360, 3240, 975, 255}, false, true,
-     kSystemColour, true, 8},
+    {"optFormate", 2, ControlKind::OptionButton, id::optFormate(2), kClients[2].name, {360, 3480, 975, 255},
+     false, false, kSystemColour, true, 10},
+    {"optFormate", 1, ControlKind::OptionButton, id::optFormate(1), kClients[1].name, {1200, 3240, 975, 255},
+     false, false, kSystemColour, true, 9},
+    {"optFormate", 0, ControlKind::OptionButton, id::optFormate(0), kClients[0].name, {360, 3240, 975, 255},
+     false, true, kSystemColour, true, 8},
     {"frmMesg", kNoIndex, ControlKind::Frame, id::kFrmMesg, "Message", {120, 120, 4935, 2775}, false, true,
      kSystemColour, true, 0},
     {"lblTotalTracks", kNoIndex, ControlKind::Label, id::kLblTotalTracks, "", {5280, 3480, 2535, 255}, false, false,
