@@ -25,7 +25,8 @@ using MessageHandler = std::function<std::int32_t(const SimMessage&)>;
 // An in-memory desktop of top-level and child windows for unit tests. It answers the window services as Windows
 // does: class names match without regard to case, new top-level windows go on top, new children below their
 // older siblings, FindWindowEx walks children topmost first without wrapping around, titles are read back wide,
-// cut to the caller's buffer, and an ANSI window receives text through the ANSI code page. Every call is recorded, in order, in `calls()`.
+// cut to the caller's buffer, and an ANSI window receives text through the ANSI code page. Every call is recorded,
+// in order, in `calls()`.
 //
 // Not simulated: threads and real blocking (a hung window makes a bounded send time out at once and is recorded
 // as such), message queues (a posted message reaches its handler at once), window geometry and painting.
