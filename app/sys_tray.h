@@ -10,7 +10,7 @@ namespace marquill {
 constexpr std::uint32_t kNotifyIconAdd = 0;     // NIM_ADD
 constexpr std::uint32_t kNotifyIconDelete = 2;  // NIM_DELETE
 constexpr std::uint32_t kTrayIconId = 1;
-constexpr std::uint32_t kTrayFlags = 7;              // NIF_MESSAGE | NIF_ICON | NIF_TIP
+constexpr std::uint32_t kTrayFlags = 7;                         // NIF_MESSAGE | NIF_ICON | NIF_TIP
 constexpr std::uint32_t kTrayCallbackMessage = wm::kMouseMove;  // the icon's reports arrive as mouse moves
 constexpr const char* kTrayTip = " MarquillAmp 1 ";
 

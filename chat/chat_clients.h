@@ -10,7 +10,7 @@ namespace marquill {
 // A chat client the program announces to. Its index in kClients (0 AIM, 1 AOL, 2 Yahoo, 3 mIRC) is shared by the
 // option buttons, the template boxes, the template files and the drivers, and is the order of every announcement.
 struct ChatClientInfo {
-    const char* name;  // as its option button shows it
+    const char* name;             // as its option button shows it
     const wchar_t* templateFile;  // appended to the program directory as it is: at a drive's root the path holds "\\"
     const char* defaultTemplate;  // ANSI bytes, so the text goes out to files and chat windows as these bytes
     void (ChatDrivers::*send)(std::wstring text);

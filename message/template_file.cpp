@@ -66,8 +66,11 @@ std::optional<std::wstring> fromUtf8(std::string_view bytes) {
     text.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {
         const auto lead = static_cast<unsigned char>(bytes[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : (lead & 0xF0) == 0xE0 ? 3
-                                                    : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+        const std::size_t length = lead < 0x80                    ? 1
+                                   : lead >= 0xC2 && lead <= 0xDF ? 2
+                                   : (lead & 0xF0) == 0xE0        ? 3
+                                   : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                                  : 0;
         if (length == 0 || i + length > bytes.size()) {
             return std::nullopt;
         }

@@ -9,7 +9,7 @@ namespace marquill {
 namespace {
 
 constexpr int kTitleBufferCharacters = 1024;  // 1,023 characters and the NUL
-constexpr int kShowRestore = 9;  // SW_RESTORE
+constexpr int kShowRestore = 9;               // SW_RESTORE
 constexpr double kFailedPostWaitSeconds = 10;
 
 }  // namespace

@@ -166,8 +166,8 @@ std::optional<std::int32_t> SimDesktop::sendTextMessageTimeout(WindowHandle wind
     SimMessage sent{message, wParam, 0, unicode ? text : codec_.fromAnsi(codec_.toAnsi(text)), false};
     const std::optional<std::int32_t> reply = deliverSent(window, sent);
     record(std::string(unicode ? "SendMessageTimeoutW(" : "SendMessageTimeoutA(") + number(window) + ", " +
-           number(message) + ", " + number(wParam) + ", " + quoted(text) + ", " + number(timeoutMs) + ") = " +
-           replyText(reply));
+           number(message) + ", " + number(wParam) + ", " + quoted(text) + ", " + number(timeoutMs) +
+           ") = " + replyText(reply));
     return reply;
 }
 
@@ -243,8 +243,8 @@ std::int32_t SimDesktop::setWindowLong(WindowHandle window, int index, std::int3
         previous = found->longs[index];
         found->longs[index] = value;
     }
-    record("SetWindowLongA(" + number(window) + ", " + number(index) + ", " + number(value) + ") = " +
-           number(previous));
+    record("SetWindowLongA(" + number(window) + ", " + number(index) + ", " + number(value) +
+           ") = " + number(previous));
     return previous;
 }
 
@@ -255,8 +255,8 @@ bool SimDesktop::setWindowPos(WindowHandle window,
                               int cx,
                               int cy,
                               std::uint32_t flags) {
-    record("SetWindowPos(" + number(window) + ", " + number(insertAfter) + ", " + number(x) + ", " + number(y) +
-           ", " + number(cx) + ", " + number(cy) + ", " + number(flags) + ")");
+    record("SetWindowPos(" + number(window) + ", " + number(insertAfter) + ", " + number(x) + ", " + number(y) + ", " +
+           number(cx) + ", " + number(cy) + ", " + number(flags) + ")");
     return exists(window);
 }
 

@@ -36,8 +36,8 @@ std::string narrow(std::wstring_view text, bool& lossy) {
     // No ANSI code page holds a character beyond U+FFFF; as two halves it would become two "?" for one character.
     const std::wstring source = utf8 ? std::wstring(text) : withPairsAsOne(text);
     const int sourceLength = static_cast<int>(source.size());
-    const int length = WideCharToMultiByte(CP_ACP, flags, source.data(), sourceLength, nullptr, 0, defaultCharacter,
-                                           reportDefault);
+    const int length =
+        WideCharToMultiByte(CP_ACP, flags, source.data(), sourceLength, nullptr, 0, defaultCharacter, reportDefault);
     std::string bytes(static_cast<std::size_t>(length), '\0');
     WideCharToMultiByte(CP_ACP, flags, source.data(), sourceLength, bytes.data(), length, defaultCharacter,
                         reportDefault);

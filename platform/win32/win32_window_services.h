@@ -32,13 +32,8 @@ public:
     bool bringWindowToTop(WindowHandle window) override;
     std::int32_t getWindowLong(WindowHandle window, int index) override;
     std::int32_t setWindowLong(WindowHandle window, int index, std::int32_t value) override;
-    bool setWindowPos(WindowHandle window,
-                      WindowHandle insertAfter,
-                      int x,
-                      int y,
-                      int cx,
-                      int cy,
-                      std::uint32_t flags) override;
+    bool setWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy, std::uint32_t flags)
+        override;
     bool notifyIcon(std::uint32_t operation, const TrayRecordBytes& record) override;
 
 private:

@@ -20,8 +20,6 @@
 namespace marquill::test {
 namespace {
 
-
-
 using Lines = std::vector<std::string>;
 using peers::ChatClient;
 
@@ -67,12 +65,12 @@ std::string filled(std::string text, const std::vector<std::pair<std::string, st
     const auto expected = [&](const std::string& time, const std::string& date) {
         // "%t" last but one: it begins "%tt", "%tn", "%tp" and "%tl".
         return filled(expectedDefaultTemplate(static_cast<int>(indexOf(client))), {{"%s", holders.title},
-                                                                                {"%tt", holders.time},
-                                                                                {"%tn", holders.number},
-                                                                                {"%tp", holders.percent},
-                                                                                {"%tl", holders.total},
-                                                                                {"%t", time},
-                                                                                {"%d", date}});
+                                                                                   {"%tt", holders.time},
+                                                                                   {"%tn", holders.number},
+                                                                                   {"%tp", holders.percent},
+                                                                                   {"%tl", holders.total},
+                                                                                   {"%t", time},
+                                                                                   {"%d", date}});
     };
     for (const std::string& time : clock.times) {
         for (const std::string& date : clock.dates) {

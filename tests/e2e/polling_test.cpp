@@ -12,8 +12,6 @@
 namespace marquill::test {
 namespace {
 
-
-
 using Lines = std::vector<std::string>;
 using PollingTest = EndToEndTest;
 

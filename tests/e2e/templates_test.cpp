@@ -15,8 +15,6 @@
 namespace marquill::test {
 namespace {
 
-
-
 using Names = std::vector<std::string>;
 
 const Names kFolderAfterSave = {"MarquillAmp.exe", "aim.txt", "aol.txt", "mirc.txt", "yahoo.txt"};

@@ -42,7 +42,7 @@ TEST_F(WindowTest, StartsIdleWithTheAimTemplateShown) {
 // A control off by a pixel or a font lost on the way from the description to the window shows as a wrong layout.
 // Every font is Tahoma 8.25 pt; only the weight differs, and it is seen only on the controls on screen with text.
 TEST_F(WindowTest, EveryControlSitsWhereTheLayoutPlacesIt) {
-    const std::vector<std::string> bold = {ui::kChkEnable, ui::optFormate(0), ui::kFrmMesg,  ui::kLabel1,
+    const std::vector<std::string> bold = {ui::kChkEnable, ui::optFormate(0), ui::kFrmMesg,   ui::kLabel1,
                                            ui::kCmdSave,   ui::txtData(0),    ui::txtData(1), ui::txtData(2),
                                            ui::txtData(3), ui::lblFace(0),    ui::lblFace(1), ui::lblFace(2),
                                            ui::lblFace(3), ui::lblFace(4),    ui::lblFace(5), ui::lblFace(6)};
@@ -60,8 +60,8 @@ TEST_F(WindowTest, EveryControlSitsWhereTheLayoutPlacesIt) {
         const layout::Pixels pixels = layout::expectedPixels(expected, 96, 96);
         const RECT wanted = {pixels.left, pixels.top, pixels.left + pixels.width, pixels.top + pixels.height};
         const RECT rect = clientRectOf(mainWindow(), window);
-        EXPECT_TRUE(EqualRect(&rect, &wanted)) << expected.name << " at " << rect.left << ", " << rect.top << " - "
-                                               << rect.right << ", " << rect.bottom;
+        EXPECT_TRUE(EqualRect(&rect, &wanted))
+            << expected.name << " at " << rect.left << ", " << rect.top << " - " << rect.right << ", " << rect.bottom;
         const bool isBold = std::count(bold.begin(), bold.end(), expected.name) > 0;
         if (isBold || std::count(regular.begin(), regular.end(), expected.name) > 0) {
             EXPECT_TRUE(drawnIn(window, isBold ? Weight::Bold : Weight::Regular, kWaitMs)) << expected.name;
@@ -136,19 +136,19 @@ TEST_F(WindowTest, TabWalksTheControlsInTabIndexOrderAfterEveryOptionClick) {
                 const HWND before = focusOf(mainWindow());
                 pressTab(backwards);
                 HWND after = nullptr;
-                ASSERT_TRUE(peers::waitUntil([&] { return (after = focusOf(mainWindow())) != before && after; },
-                                             kWaitMs))
+                ASSERT_TRUE(
+                    peers::waitUntil([&] { return (after = focusOf(mainWindow())) != before && after; }, kWaitMs))
                     << "the focus stayed after " << visited.size() << " steps; clicked " << clicked;
                 visited.push_back(after);
             }
             const std::size_t n = cycle.size();
-            const auto first = static_cast<std::size_t>(std::find(cycle.begin(), cycle.end(), visited.front()) -
-                                                        cycle.begin());
+            const auto first =
+                static_cast<std::size_t>(std::find(cycle.begin(), cycle.end(), visited.front()) - cycle.begin());
             ASSERT_LT(first, n) << "focus went to a control outside the walk";
             for (std::size_t i = 0; i < visited.size(); ++i) {
                 const std::size_t expected = backwards ? (first + n * 2 - i % n) % n : (first + i) % n;
-                EXPECT_EQ(visited[i], cycle[expected]) << "step " << i << (backwards ? " back" : "") << "; clicked "
-                                                       << clicked;
+                EXPECT_EQ(visited[i], cycle[expected])
+                    << "step " << i << (backwards ? " back" : "") << "; clicked " << clicked;
             }
         }
     }

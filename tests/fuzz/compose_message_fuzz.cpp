@@ -56,8 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const std::vector<std::wstring> plain = linesOf(marquill::ComposeMessage(templateText, values, clock));
     const std::vector<std::wstring> irc = linesOf(marquill::ComposeIrcMessage(templateText, values, clock));
     // The same message with every "/" of the values as "#": where a line then starts differently, a value led it.
-    for (std::wstring* value : {&values.title, &values.trackTime, &values.trackNumber, &values.trackPercent,
-                                &values.totalTracks}) {
+    for (std::wstring* value :
+         {&values.title, &values.trackTime, &values.trackNumber, &values.trackPercent, &values.totalTracks}) {
         *value = slashesAs(*value, L'#');
     }
     clock.setTexts(slashesAs(time, L'#'), slashesAs(date, L'#'));

@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::int16_t number = marquill::trackNumberFrom(title);
     if (number != 0) {
         const std::size_t dot = title.find(L". ");
-        if (dot == std::wstring::npos || title.substr(0, dot).find(std::to_wstring(std::abs(number))) ==
-                                             std::wstring::npos) {
+        if (dot == std::wstring::npos ||
+            title.substr(0, dot).find(std::to_wstring(std::abs(number))) == std::wstring::npos) {
             std::abort();
         }
     }

@@ -17,22 +17,22 @@ inline std::string expectedDefaultTemplate(int client) {
         return bytes;
     };
     const auto oneLine = [&](const std::string& name) {
-        return lines({"<font name=\"Tahoma\">Marquill AMP (" + name + ") Now playing %s - <b>Track Time:</b> [%tt] - "
+        return lines({"<font name=\"Tahoma\">Marquill AMP (" + name +
+                      ") Now playing %s - <b>Track Time:</b> [%tt] - "
                       "<b>Track Number:</b> [%tn] - [%tp] Played - <b>Total Tracks:</b> %tl - My local Time: %t - "
                       "Date: %d"});
     };
-    const std::string mircFirstLine = {'\x03', '0', ',', '1', ' ', '\x02', '\xC2', '\xAB', '\x02', ' ', '\x03', '1',
-                                       '4',    '['};
+    const std::string mircFirstLine = {'\x03', '0',    ',', '1',    ' ', '\x02', '\xC2',
+                                       '\xAB', '\x02', ' ', '\x03', '1', '4',    '['};
     switch (client) {
         case 0:
             return oneLine("AIM");
         case 1:
             return oneLine("AOL");
         case 2:
-            return lines({"<font name=\"Tahoma\">Marquill AMP (Yahoo) Now ",
-                          "playing %s - <b>Track Time:</b> [%tt] - <b>Track ",
-                          "Number:</b> [%tn] - [%tp] Played - <b>Total ",
-                          "Tracks:</b> %tl - My local Time: %t - Date: %d"});
+            return lines(
+                {"<font name=\"Tahoma\">Marquill AMP (Yahoo) Now ", "playing %s - <b>Track Time:</b> [%tt] - <b>Track ",
+                 "Number:</b> [%tn] - [%tp] Played - <b>Total ", "Tracks:</b> %tl - My local Time: %t - Date: %d"});
         default:
             return lines({mircFirstLine + "Marquill AMP (Mirc) ", "Now ", "playing %s - Track Time: [%tt] - Track ",
                           "Number: [%tn] - [%tp] Played - Total ", "Tracks: %tl - My local Time: %t - Date: %d"});

@@ -53,28 +53,34 @@ TEST_F(Win32WindowServicesTest, ChildSearchMatchesTheSimRules) {
 
 TEST_F(Win32WindowServicesTest, SentAndPostedMessagesArriveWithTheirParameters) {
     std::vector<std::string> received;
-    const HWND window = peers.createWindow("MarquillRecorder", "", nullptr,
-                                           [&](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& reply) {
-                                               if (message == WM_SETTEXT) {
-                                                   received.push_back(reinterpret_cast<const char*>(lParam));
-                                                   reply = TRUE;
-                                                   return true;
-                                               }
-                                               if (message == WM_USER || message == WM_COMMAND) {
-                                                   received.push_back(std::to_string(message) + " " +
-                                                                      std::to_string(wParam) + " " +
-                                                                      std::to_string(lParam));
-                                                   reply = 4242;
-                                                   return true;
-                                               }
-                                               return false;
-                                           });
+    const HWND window = peers.createWindow(
+        "MarquillRecorder", "", nullptr, [&](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& reply) {
+            if (message == WM_SETTEXT) {
+                received.push_back(reinterpret_cast<const char*>(lParam));
+                reply = TRUE;
+                return true;
+            }
+            if (message == WM_USER || message == WM_COMMAND) {
+                received.push_back(std::to_string(message) + " " + std::to_string(wParam) + " " +
+                                   std::to_string(lParam));
+                reply = 4242;
+                return true;
+            }
+            return false;
+        });
     const WindowHandle handle = fromHwnd(window);
     EXPECT_EQ(services.sendMessageTimeout(handle, WM_USER, 1, 105, 5000), 4242);
-    EXPECT_EQ(services.sendTextMessageTimeout(handle, WM_SETTEXT, 0, L"line 1\r\n\x03" L"4line 2", 5000), TRUE);
+    EXPECT_EQ(services.sendTextMessageTimeout(handle, WM_SETTEXT, 0,
+                                              L"line 1\r\n\x03"
+                                              L"4line 2",
+                                              5000),
+              TRUE);
     EXPECT_NE(services.postMessage(handle, WM_COMMAND, 40045, -1), 0);
     peers.run([] {});  // the posted command has been handled once the thread runs the next job
-    EXPECT_EQ(received, (std::vector<std::string>{"1024 1 105", "line 1\r\n\x03" "4line 2", "273 40045 -1"}));
+    EXPECT_EQ(received, (std::vector<std::string>{"1024 1 105",
+                                                  "line 1\r\n\x03"
+                                                  "4line 2",
+                                                  "273 40045 -1"}));
 
     EXPECT_EQ(services.sendMessageTimeout(0, WM_USER, 0, 0, 5000), std::nullopt);
     EXPECT_NE(services.postMessage(0, WM_NULL, 0, 0), 0) << "a post to no window goes to our own queue";

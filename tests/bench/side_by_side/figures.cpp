@@ -37,8 +37,8 @@ void printTable(const std::vector<Row>& rows) {
         std::snprintf(ours, sizeof(ours), "%.2f %s", median(row.ours) * row.unit.perSecondOrByte, row.unit.name);
         std::snprintf(theirs, sizeof(theirs), "%.2f %s %s", median(row.theirs) * row.unit.perSecondOrByte,
                       row.unit.name, row.against.c_str());
-        std::printf("%-44s %12s   %-36s %6.2fx  %.2f-%.2f\n", row.figure.c_str(), ours, theirs, median(ratios),
-                    *least, *most);
+        std::printf("%-44s %12s   %-36s %6.2fx  %.2f-%.2f\n", row.figure.c_str(), ours, theirs, median(ratios), *least,
+                    *most);
     }
 }
 

@@ -18,7 +18,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 class PeerTreesTest : public ::testing::Test {
-  protected:
+protected:
     ~PeerTreesTest() override {
         thread.run([this] { trees.clear(); });
     }

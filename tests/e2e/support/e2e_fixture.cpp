@@ -67,8 +67,7 @@ std::string EndToEndTest::text(const std::string& name) const {
     if (peers::waitUntil([&] { return (shown = text(name)) == expected; }, timeoutMs)) {
         return ::testing::AssertionSuccess();
     }
-    return ::testing::AssertionFailure() << name << " shows \"" << shown << "\", not \"" << expected
-                                         << "\"";
+    return ::testing::AssertionFailure() << name << " shows \"" << shown << "\", not \"" << expected << "\"";
 }
 
 ::testing::AssertionResult EndToEndTest::recordsWithin(const peers::PeerTree& tree, std::size_t count) {

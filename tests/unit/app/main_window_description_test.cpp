@@ -85,9 +85,8 @@ TEST(MainWindowDescriptionTest, PlacesAndCaptionsMatchTheExpectedLayout) {
     for (const test::layout::ExpectedControl& expected : test::layout::kControls) {
         const std::string name = expected.name;
         const std::size_t bracket = name.find('(');
-        const ControlDescription& described = bracket == std::string::npos
-                                                  ? control(name)
-                                                  : control(name.substr(0, bracket), name[bracket + 1] - '0');
+        const ControlDescription& described =
+            bracket == std::string::npos ? control(name) : control(name.substr(0, bracket), name[bracket + 1] - '0');
         for (const auto& [dpiX, dpiY] : {std::pair{96, 96}, std::pair{192, 144}}) {
             const PixelRect rect = clientPixelRect(described, dpiX, dpiY);
             const test::layout::Pixels pixels = test::layout::expectedPixels(expected, dpiX, dpiY);

@@ -153,7 +153,7 @@ TEST_F(TemplateStoreTest, SaveAndLoadRoundTripByteForByte) {
 
 // ANSI text that happens to begin with the bytes of the UTF-8 mark would be read back as UTF-8.
 TEST_F(TemplateStoreTest, TextThatLooksLikeTheMarkComesBackAsSaved) {
-    const std::wstring looksLikeMark = codec.fromAnsi("\xEF\xBB\xBF" "abc");
+    const std::wstring looksLikeMark = codec.fromAnsi(std::string("\xEF\xBB\xBF") + "abc");
     ASSERT_TRUE(store.save({looksLikeMark, L"", L"", L""}).empty());
     EXPECT_EQ(store.LoadTemplates()[0], looksLikeMark);
 }

@@ -38,9 +38,9 @@ TEST_F(SimDesktopTest, ChildSearchFindsTheNthOfAClassWithoutWrapping) {
         int n;
         WindowHandle expected;
     } cases[] = {
-        {top, "Button", 1, b1},    {top, "Button", 2, b2},  {top, "button", 3, b3}, {top, "Button", 4, 0},
-        {top, "Button", 5, 0},     {b1, "Button", 1, grandchild}, {b1, "Button", 2, 0},
-        {0, "Button", 1, 0},       {0, "Top", 1, 0},        {999, "Button", 1, 0},
+        {top, "Button", 1, b1}, {top, "Button", 2, b2},        {top, "button", 3, b3}, {top, "Button", 4, 0},
+        {top, "Button", 5, 0},  {b1, "Button", 1, grandchild}, {b1, "Button", 2, 0},   {0, "Button", 1, 0},
+        {0, "Top", 1, 0},       {999, "Button", 1, 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(nthChild(c.parent, c.className, c.n), c.expected) << c.className << " #" << c.n;
@@ -87,7 +87,7 @@ TEST_F(SimDesktopTest, SentAndPostedMessagesReachTheHandlerAndTheRecord) {
         return 5;
     });
     EXPECT_EQ(desktop.sendMessageTimeout(window, 1024, 1, 105, 5000), 5);
-    EXPECT_EQ(desktop.sendTextMessageTimeout(window, 12, 0, L"a\r\n\x03" L"b\"", 5000), 5);
+    EXPECT_EQ(desktop.sendTextMessageTimeout(window, 12, 0, L"a\r\n\003b\"", 5000), 5);
     EXPECT_EQ(desktop.postMessage(window, 513, 0, 0), 1);
     EXPECT_EQ(desktop.postMessage(0, 513, 0, 0), 1) << "a post to no window goes to the caller's own queue";
     EXPECT_EQ(desktop.postMessage(77, 513, 0, 0), 0);
@@ -106,7 +106,7 @@ TEST_F(SimDesktopTest, SentAndPostedMessagesReachTheHandlerAndTheRecord) {
     EXPECT_EQ(desktop.sendTextMessageTimeout(unicode, 12, 0, L"\u0416\u00e9", 5000), 1);
 
     ASSERT_EQ(received.size(), 5u);
-    EXPECT_EQ(received[1].text, L"a\r\n\x03" L"b\"");
+    EXPECT_EQ(received[1].text, L"a\r\n\003b\"");
     EXPECT_EQ(received[3].text, L"?\u00e9") << "an ANSI window gets the text through the code page";
     EXPECT_EQ(received[4].text, L"\u0416\u00e9") << "a Unicode window gets it whole";
     EXPECT_TRUE(received[2].posted);

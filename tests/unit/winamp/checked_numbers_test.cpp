@@ -14,9 +14,10 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
         double value;
         double expected;
     } cases[] = {
-        {64.5, 64},  {65.5, 66},   {0.5, 0},       {1.5, 2},         {2.5, 2},        {-0.5, 0},
-        {-1.5, -2},  {-2.5, -2},   {64.4999, 64},  {64.5001, 65},    {-64.6, -65},    {32767.5, 32768},
-        {59.6, 60},  {0.0, 0},     {1e15 + 0.5, 1e15}, {2147483647.5, 2147483648.0},
+        {64.5, 64},    {65.5, 66},    {0.5, 0},           {1.5, 2},
+        {2.5, 2},      {-0.5, 0},     {-1.5, -2},         {-2.5, -2},
+        {64.4999, 64}, {64.5001, 65}, {-64.6, -65},       {32767.5, 32768},
+        {59.6, 60},    {0.0, 0},      {1e15 + 0.5, 1e15}, {2147483647.5, 2147483648.0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(roundHalfEven(c.value), c.expected) << c.value;
@@ -41,9 +42,16 @@ TEST(CheckedConversion, SixteenBitRangeAfterRounding) {
         bool fits;
         std::int16_t expected;
     } cases[] = {
-        {32767.0, true, 32767},     {32767.499, true, 32767}, {32767.5, false, 0},  {32768.0, false, 0},
-        {-32768.0, true, -32768},   {-32768.5, true, -32768}, {-32769.5, false, 0}, {-32768.6, false, 0},
-        {0.5, true, 0},             {1.5, true, 2},
+        {32767.0, true, 32767},
+        {32767.499, true, 32767},
+        {32767.5, false, 0},
+        {32768.0, false, 0},
+        {-32768.0, true, -32768},
+        {-32768.5, true, -32768},
+        {-32769.5, false, 0},
+        {-32768.6, false, 0},
+        {0.5, true, 0},
+        {1.5, true, 2},
         {std::numeric_limits<double>::quiet_NaN(), false, 0},
         {std::numeric_limits<double>::infinity(), false, 0},
     };

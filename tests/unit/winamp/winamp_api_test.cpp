@@ -33,28 +33,31 @@ TEST_F(WinampApiTest, CreationLooksThePlayerUpOnce) {
 TEST_F(WinampApiTest, EachMemberSendsItsMessagesAfterAFreshLookup) {
     const std::string find = "FindWindowA(\"Winamp v1.x\") = 1";
     const auto query = [](int data, int code, int reply) {
-        return "SendMessageTimeoutA(1, 1024, " + std::to_string(data) + ", " + std::to_string(code) + ", 5000) = " +
-               std::to_string(reply);
+        return "SendMessageTimeoutA(1, 1024, " + std::to_string(data) + ", " + std::to_string(code) +
+               ", 5000) = " + std::to_string(reply);
     };
-    const auto command = [&](int id) {
-        return Calls{find, "PostMessageA(1, 273, " + std::to_string(id) + ", 0) = 1"};
-    };
+    const auto command = [&](int id) { return Calls{find, "PostMessageA(1, 273, " + std::to_string(id) + ", 0) = 1"}; };
     const struct {
         const char* member;
         std::function<void(WinampAPI&)> call;
         Calls expected;
     } cases[] = {
         {"WinampVersion", [](WinampAPI& a) { a.WinampVersion(); }, {find, query(0, 0, 0x5094)}},
-        {"SongTitle", [](WinampAPI& a) { a.SongTitle(); }, {find, "GetWindowTextW(1, 1024) = \"1. Artist - Song - Winamp\""}},
+        {"SongTitle",
+         [](WinampAPI& a) { a.SongTitle(); },
+         {find, "GetWindowTextW(1, 1024) = \"1. Artist - Song - Winamp\""}},
         {"IsRunning", [](WinampAPI& a) { a.IsRunning(); }, {find}},
         {"TrackTime", [](WinampAPI& a) { a.TrackTime(); }, {find, query(0, 105, 65000), find, query(1, 105, 185)}},
-        {"TrackTimePercent", [](WinampAPI& a) { a.TrackTimePercent(); },
+        {"TrackTimePercent",
+         [](WinampAPI& a) { a.TrackTimePercent(); },
          {find, query(1, 105, 185), find, query(0, 105, 65000)}},
         {"OtherUser", [](WinampAPI& a) { a.OtherUser(105, 1); }, {find, query(1, 105, 185)}},
         {"OtherUser", [](WinampAPI& a) { a.OtherUser(-7, 3); }, {find, query(3, -7, 77)}},
         {"OtherCommand", [](WinampAPI& a) { a.OtherCommand(40045, 9); }, {find, "PostMessageA(1, 273, 40045, 9) = 1"}},
         {"Status", [](WinampAPI& a) { a.Status(); }, {find, query(0, 104, 1)}},
-        {"TrackNumber", [](WinampAPI& a) { a.TrackNumber(); }, {find, "GetWindowTextW(1, 1024) = \"1. Artist - Song - Winamp\""}},
+        {"TrackNumber",
+         [](WinampAPI& a) { a.TrackNumber(); },
+         {find, "GetWindowTextW(1, 1024) = \"1. Artist - Song - Winamp\""}},
         {"TracksInPlaylist", [](WinampAPI& a) { a.TracksInPlaylist(); }, {find, query(0, 124, 12)}},
         {"Previous", [](WinampAPI& a) { a.Previous(); }, command(40044)},
         {"Play", [](WinampAPI& a) { a.Play(); }, command(40045)},
