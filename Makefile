@@ -7,12 +7,16 @@ BENCH := build/bench
 FUZZ := build/fuzz
 FUZZ_SECONDS ?= 30
 
-.PHONY: test packages native win32 test-native test-win32 demo bench fuzz clean
+.PHONY: test packages native win32 test-native test-win32 demo bench fuzz clean format-check
 
 test: test-native test-win32
 
 packages:
 	@tools/install-packages.sh
+
+# Every tracked C++ file as the root .clang-format (clang-format-14) writes it.
+format-check: packages
+	tools/check-format.sh
 
 $(NATIVE)/build.ninja: | packages
 	cmake -S . -B $(NATIVE) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMARQUILL_SANITIZE=ON
@@ -50,7 +54,7 @@ bench: win32
 FUZZ_TARGETS := title_text_fuzz compose_message_fuzz template_file_fuzz track_numbers_fuzz
 fuzz:
 	@tools/install-packages.sh clang-14 libclang-rt-14-dev
-	CXX=clang++-14 cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMARQUILL_SANITIZE=ON -DMARQUILL_FUZZ=ON
+	CXX=clang++-14 cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMARQUILL_SANITIZE=ON -DMARQUILL_FUZZ=ON
 	cmake --build $(FUZZ) -j $(JOBS) --target $(FUZZ_TARGETS)
 	@mkdir -p $(FUZZ)/crashes
 	@for target in $(FUZZ_TARGETS); do \

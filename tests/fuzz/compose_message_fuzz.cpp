@@ -1,5 +1,5 @@
-#include <fuzzer/FuzzedDataProvider.h>
-
+#include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -32,25 +32,42 @@ std::wstring slashesAs(std::wstring text, wchar_t other) {
     return text;
 }
 
-// Characters from a small alphabet, so placeholders, slashes and line breaks meet often.
-std::wstring textFrom(FuzzedDataProvider& data) {
-    static const wchar_t kAlphabet[] = L"%stndlp/\r\n x\x0F\u3042";
-    std::wstring text;
-    for (const std::uint8_t byte : data.ConsumeBytes<std::uint8_t>(data.ConsumeIntegralInRange<std::size_t>(0, 24))) {
-        text += kAlphabet[byte % (sizeof(kAlphabet) / sizeof(wchar_t) - 1)];
+// The input as a run of texts: a length byte (0 to 24 characters), then that many characters from a small
+// alphabet, so placeholders, slashes and line breaks meet often. Past the end, every text is empty.
+class Texts {
+public:
+    Texts(const std::uint8_t* bytes, std::size_t size) : next_(bytes), end_(bytes + size) {}
+
+    std::wstring next() {
+        static const wchar_t kAlphabet[] = L"%stndlp/\r\n x\x0F\u3042";
+        std::wstring text;
+        if (next_ == end_) {
+            return text;
+        }
+        for (std::size_t length = *next_++ % 25; length > 0 && next_ != end_; --length) {
+            text += kAlphabet[*next_++ % (sizeof(kAlphabet) / sizeof(wchar_t) - 1)];
+        }
+        return text;
     }
-    return text;
-}
+
+private:
+    const std::uint8_t* next_;
+    const std::uint8_t* end_;
+};
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-    FuzzedDataProvider data(bytes, size);
-    const std::wstring templateText = textFrom(data);
-    PlaceholderValues values{textFrom(data), textFrom(data), textFrom(data), textFrom(data), textFrom(data)};
+    Texts data(bytes, size);
+    const std::wstring templateText = data.next();
+    PlaceholderValues values;
+    for (std::wstring* value :
+         {&values.title, &values.trackTime, &values.trackNumber, &values.trackPercent, &values.totalTracks}) {
+        *value = data.next();
+    }
     marquill::sim::FakeClock clock;
-    const std::wstring time = textFrom(data);
-    const std::wstring date = textFrom(data);
+    const std::wstring time = data.next();
+    const std::wstring date = data.next();
     clock.setTexts(time, date);
 
     const std::vector<std::wstring> plain = linesOf(marquill::ComposeMessage(templateText, values, clock));

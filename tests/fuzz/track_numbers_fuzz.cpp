@@ -1,5 +1,4 @@
-#include <fuzzer/FuzzedDataProvider.h>
-
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cwchar>
@@ -67,14 +66,24 @@ void checkPercent(std::int32_t positionMs, std::int32_t lengthSeconds) {
     }
 }
 
+// The next sizeof(Integer) bytes of the input as a little-endian integer; bytes past its end count as 0.
+template <typename Integer>
+Integer take(const std::uint8_t*& next, const std::uint8_t* end) {
+    std::uint64_t value = 0;
+    for (std::size_t i = 0; i < sizeof(Integer) && next != end; ++i) {
+        value |= static_cast<std::uint64_t>(*next++) << (8 * i);
+    }
+    return static_cast<Integer>(value);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-    FuzzedDataProvider data(bytes, size);
-    const auto positionMs = data.ConsumeIntegral<std::int32_t>();
-    const auto lengthSeconds = data.ConsumeIntegral<std::int32_t>();
+    const std::uint8_t* const end = bytes + size;
+    const auto positionMs = take<std::int32_t>(bytes, end);
+    const auto lengthSeconds = take<std::int32_t>(bytes, end);
     checkElapsed(positionMs);
-    checkMinutes(data.ConsumeIntegral<std::int16_t>());
+    checkMinutes(take<std::int16_t>(bytes, end));
     checkPercent(positionMs, lengthSeconds);
     try {
         toInt16(positionMs);
