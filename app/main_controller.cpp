@@ -1,15 +1,16 @@
 #include "app/main_controller.h"
 
-#include <array>
+#include <vector>
 #include <exception>
 
+#include "app/chat_clients.h"
 #include "app/flat_style.h"
 #include "app/main_window_description.h"
 #include "app/sys_tray.h"
 #include "app/version.h"
 #include "message/compose_message.h"
 #include "platform/window_chain.h"
-#include "platform/window_messages.h"
+#include "platform/win32_numbers.h"
 
 namespace marquill {
 namespace {
@@ -19,7 +20,8 @@ namespace id = mainwindow::id;
 constexpr const char* kGtkToplevelClass = "gdkWindowToplevel";
 constexpr const char* kGtkChildClass = "gdkWindowChild";
 constexpr const wchar_t* kGtkTestText = L"The New Text";
-constexpr const wchar_t* kApplicationTitle = L"MarquillAmp";
+constexpr const wchar_t* kApplicationTitle = L"" MARQUILL_PRODUCT_NAME;
+constexpr const wchar_t* kCaption = L"" MARQUILL_PRODUCT_NAME " " MARQUILL_VERSION_MAJOR_TEXT;  // "MarquillAmp 1"
 
 // A step that fails is skipped and the handler goes on with the next one; nothing is reported.
 template <typename Step>
@@ -35,18 +37,21 @@ bool guarded(Step&& step) {
 }  // namespace
 
 MainController::MainController(MainView& view, const MainServices& services)
-    : view_(view), services_(services), store_(services.files, services.codec), drivers_(services.windows) {}
+    : view_(view),
+      services_(services),
+      store_(services.files, services.codec, templateFileNames()),
+      drivers_(services.windows) {}
 
 MainController::~MainController() {
     // A session that ends without a close request (WM_QUIT) must not leave an icon that leads nowhere.
     if (inTray_) {
-        services_.windows.notifyIcon(kNotifyIconDelete, TrayIconData);
+        services_.windows.notifyIcon(nim::kDelete, TrayIconData);
     }
 }
 
 void MainController::load() {
     Player = std::make_unique<WinampAPI>(services_.windows, services_.clock, services_.events);
-    view_.setCaption(std::wstring(kApplicationTitle) + L" " + std::to_wstring(MARQUILL_VERSION_MAJOR));
+    view_.setCaption(kCaption);
     for (int client = 0; client < kClientCount; ++client) {
         MakeFlat(services_.windows, view_.controlHandle(id::txtData(client)));
     }
@@ -106,7 +111,7 @@ void MainController::command1Clicked() {
 }
 
 void MainController::queryUnload() {
-    services_.windows.notifyIcon(kNotifyIconDelete, TrayIconData);
+    services_.windows.notifyIcon(nim::kDelete, TrayIconData);
     inTray_ = false;
     view_.endProgram();
 }
@@ -116,7 +121,7 @@ void MainController::resized() {
         return;
     }
     view_.hideWindow();
-    services_.windows.notifyIcon(kNotifyIconAdd, TrayIconData);
+    services_.windows.notifyIcon(nim::kAdd, TrayIconData);
     inTray_ = true;
 }
 
@@ -128,7 +133,7 @@ void MainController::mouseMoved(std::int32_t x) {
     view_.setWindowState(WindowState::Normal);
     services_.windows.setForegroundWindow(view_.windowHandle());
     view_.showWindow();
-    services_.windows.notifyIcon(kNotifyIconDelete, TrayIconData);
+    services_.windows.notifyIcon(nim::kDelete, TrayIconData);
     inTray_ = false;
 }
 
@@ -151,16 +156,16 @@ void MainController::titleChanged() {
 }
 
 void MainController::saveClicked() {
-    std::array<std::wstring, kClientCount> templates;
+    std::vector<std::wstring> templates;
     for (int client = 0; client < kClientCount; ++client) {
-        templates[static_cast<std::size_t>(client)] = view_.text(id::txtData(client));
+        templates.push_back(view_.text(id::txtData(client)));
     }
     view_.messageBox(saveReport(store_.save(templates)), kApplicationTitle);
 }
 
 void MainController::shellRestarted() {
     if (inTray_) {
-        services_.windows.notifyIcon(kNotifyIconAdd, TrayIconData);
+        services_.windows.notifyIcon(nim::kAdd, TrayIconData);
     }
 }
 

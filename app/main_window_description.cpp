@@ -1,6 +1,6 @@
 #include "app/main_window_description.h"
 
-#include "message/template_store.h"
+#include "app/chat_clients.h"
 
 namespace marquill::mainwindow {
 

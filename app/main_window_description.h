@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "chat/chat_clients.h"
+#include "app/chat_clients.h"
 #include "platform/ansi_codec.h"
 
 // The main window as data: every control with its kind, Win32 id, text, place, font, colour, visibility and tab

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstring>
 
-#include "platform/window_messages.h"
+#include "platform/win32_numbers.h"
 
 namespace marquill {
 namespace {

@@ -2,17 +2,17 @@
 
 #include <cstdint>
 
-#include "platform/window_messages.h"
+#include "app/version.h"
+#include "platform/win32_numbers.h"
 #include "platform/window_services.h"
 
 namespace marquill {
 
-constexpr std::uint32_t kNotifyIconAdd = 0;     // NIM_ADD
-constexpr std::uint32_t kNotifyIconDelete = 2;  // NIM_DELETE
 constexpr std::uint32_t kTrayIconId = 1;
-constexpr std::uint32_t kTrayFlags = 7;                         // NIF_MESSAGE | NIF_ICON | NIF_TIP
+constexpr std::uint32_t kTrayFlags = nif::kMessage | nif::kIcon | nif::kTip;  // 7
 constexpr std::uint32_t kTrayCallbackMessage = wm::kMouseMove;  // the icon's reports arrive as mouse moves
-constexpr const char* kTrayTip = " MarquillAmp 1 ";
+// " MarquillAmp 1 ": the caption's name and major version, a blank on either side.
+constexpr const char* kTrayTip = " " MARQUILL_PRODUCT_NAME " " MARQUILL_VERSION_MAJOR_TEXT " ";
 
 // The tray record: cbSize 88, the window, id 1, flags 7, callback 512, the icon, then the tip, one NUL and
 // blanks to the full 64 bytes. Little-endian, no padding.

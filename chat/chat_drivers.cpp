@@ -1,15 +1,9 @@
 #include "chat/chat_drivers.h"
 
 #include "platform/window_chain.h"
-#include "platform/window_messages.h"
+#include "platform/win32_numbers.h"
 
 namespace marquill {
-namespace {
-
-constexpr std::uint32_t kEnterKey = 13;
-
-}  // namespace
-
 ChatDrivers::ChatDrivers(WindowServices& windows) : windows_(windows) {}
 
 void ChatDrivers::SendToAIM(std::wstring text) {

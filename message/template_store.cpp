@@ -6,22 +6,19 @@
 
 namespace marquill {
 
-std::wstring defaultTemplate(int client, const AnsiCodec& codec) {
-    return codec.fromAnsi(kClients.at(static_cast<std::size_t>(client)).defaultTemplate);
-}
+TemplateStore::TemplateStore(Files& files, const AnsiCodec& codec, std::vector<std::wstring> fileNames)
+    : files_(files), codec_(codec), fileNames_(std::move(fileNames)) {}
 
-TemplateStore::TemplateStore(Files& files, const AnsiCodec& codec) : files_(files), codec_(codec) {}
-
-std::array<std::optional<std::wstring>, kClientCount> TemplateStore::LoadTemplates() {
-    std::array<std::optional<std::wstring>, kClientCount> loaded;
-    for (int client = 0; client < kClientCount; ++client) {
-        const std::wstring path = pathOf(client);
+std::vector<std::optional<std::wstring>> TemplateStore::LoadTemplates() {
+    std::vector<std::optional<std::wstring>> loaded(fileNames_.size());
+    for (std::size_t file = 0; file < fileNames_.size(); ++file) {
+        const std::wstring path = pathOf(file);
         if (!files_.isPlainFile(path)) {
             continue;
         }
         try {
             if (const std::optional<std::string> bytes = files_.readAll(path, kMaxTemplateFileBytes)) {
-                loaded[static_cast<std::size_t>(client)] = templateFromFile(*bytes, codec_);
+                loaded[file] = templateFromFile(*bytes, codec_);
             }
         } catch (const std::exception&) {
             // Out of memory, for one: the file is treated as unreadable and its box keeps its text.
@@ -30,11 +27,11 @@ std::array<std::optional<std::wstring>, kClientCount> TemplateStore::LoadTemplat
     return loaded;
 }
 
-std::vector<SaveFailure> TemplateStore::save(const std::array<std::wstring, kClientCount>& templates) {
+std::vector<SaveFailure> TemplateStore::save(const std::vector<std::wstring>& templates) {
     std::vector<SaveFailure> failures;
-    for (int client = 0; client < kClientCount; ++client) {
-        const std::wstring path = pathOf(client);
-        const std::string bytes = templateFileBytes(templates[static_cast<std::size_t>(client)], codec_);
+    for (std::size_t file = 0; file < fileNames_.size(); ++file) {
+        const std::wstring path = pathOf(file);
+        const std::string bytes = templateFileBytes(templates.at(file), codec_);
         if (std::optional<std::wstring> reason = files_.replaceContent(path, bytes)) {
             failures.push_back(SaveFailure{path, std::move(*reason)});
         }
@@ -42,8 +39,8 @@ std::vector<SaveFailure> TemplateStore::save(const std::array<std::wstring, kCli
     return failures;
 }
 
-std::wstring TemplateStore::pathOf(int client) const {
-    return files_.programDirectory() + kClients[static_cast<std::size_t>(client)].templateFile;
+std::wstring TemplateStore::pathOf(std::size_t file) const {
+    return files_.programDirectory() + fileNames_[file];
 }
 
 std::wstring saveReport(const std::vector<SaveFailure>& failures) {

@@ -1,5 +1,6 @@
 #include "winamp/winamp_api.h"
 
+#include "platform/win32_numbers.h"
 #include "winamp/checked_numbers.h"
 #include "winamp/title_text.h"
 #include "winamp/track_time.h"
@@ -9,7 +10,6 @@ namespace marquill {
 namespace {
 
 constexpr int kTitleBufferCharacters = 1024;  // 1,023 characters and the NUL
-constexpr int kShowRestore = 9;               // SW_RESTORE
 constexpr double kFailedPostWaitSeconds = 10;
 
 }  // namespace
@@ -119,12 +119,12 @@ std::int16_t WinampAPI::TracksInPlaylist() {
 
 void WinampAPI::JumpToFile() {
     // The player is brought forward with the handle of the previous lookup, before PostCommand looks again.
-    windows_.showWindow(hWinamp, kShowRestore);
+    windows_.showWindow(hWinamp, sw::kRestore);
     windows_.setForegroundWindow(hWinamp);
     windows_.bringWindowToTop(hWinamp);
     PostCommand(kCommandJumpToFile, 0);
     const WindowHandle dialog = windows_.findWindow(kJumpToFileClass);
-    windows_.showWindow(dialog, kShowRestore);
+    windows_.showWindow(dialog, sw::kRestore);
     windows_.setForegroundWindow(dialog);
     windows_.bringWindowToTop(dialog);
 }

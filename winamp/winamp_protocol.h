@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/window_messages.h"
+#include "platform/win32_numbers.h"
 
 // The player's side of the link: the class of its main window, the messages it answers and the commands it takes.
 namespace marquill::winamp {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/main_window_description.h"
-#include "chat/chat_clients.h"
+#include "app/chat_clients.h"
 #include "platform/win32/handles.h"
 
 namespace marquill::win32 {

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "platform/win32_numbers.h"
+
 namespace marquill::sim {
 namespace {
 
@@ -30,8 +32,34 @@ std::string replyText(const std::optional<std::int32_t>& reply) {
     return reply ? number(*reply) : "no answer";
 }
 
-const std::uint32_t kNotifyIconAdd = 0;
-const std::uint32_t kNotifyIconDelete = 2;
+struct Name {
+    std::int64_t value;
+    const char* name;
+};
+
+// A recorded call names the numbers it knows as Windows does, so an expectation reads like the call it stands for.
+template <std::size_t Size>
+std::string named(std::int64_t value, const Name (&names)[Size]) {
+    for (const Name& known : names) {
+        if (known.value == value) {
+            return known.name;
+        }
+    }
+    return number(value);
+}
+
+constexpr Name kMessageNames[] = {
+    {wm::kSetText, "WM_SETTEXT"},
+    {wm::kChar, "WM_CHAR"},
+    {wm::kCommand, "WM_COMMAND"},
+    {wm::kMouseMove, "WM_MOUSEMOVE"},
+    {wm::kLeftButtonDown, "WM_LBUTTONDOWN"},
+    {wm::kLeftButtonUp, "WM_LBUTTONUP"},
+    {wm::kUser, "WM_USER"},
+};
+constexpr Name kLongNames[] = {{gwl::kStyle, "GWL_STYLE"}, {gwl::kExStyle, "GWL_EXSTYLE"}};
+constexpr Name kTrayOperationNames[] = {{nim::kAdd, "NIM_ADD"}, {nim::kDelete, "NIM_DELETE"}};
+constexpr Name kShowCommandNames[] = {{sw::kRestore, "SW_RESTORE"}};
 
 std::uint32_t readUint32(const TrayRecordBytes& record, std::size_t offset) {
     return static_cast<std::uint32_t>(record[offset]) | static_cast<std::uint32_t>(record[offset + 1]) << 8 |
@@ -151,8 +179,8 @@ std::optional<std::int32_t> SimDesktop::sendMessageTimeout(WindowHandle window,
                                                            std::uint32_t timeoutMs) {
     SimMessage sent{message, wParam, lParam, {}, false};
     const std::optional<std::int32_t> reply = deliverSent(window, sent);
-    record("SendMessageTimeoutA(" + number(window) + ", " + number(message) + ", " + number(wParam) + ", " +
-           number(lParam) + ", " + number(timeoutMs) + ") = " + replyText(reply));
+    record("SendMessageTimeoutA(" + number(window) + ", " + named(message, kMessageNames) + ", " + number(wParam) +
+           ", " + number(lParam) + ", " + number(timeoutMs) + ") = " + replyText(reply));
     return reply;
 }
 
@@ -166,7 +194,7 @@ std::optional<std::int32_t> SimDesktop::sendTextMessageTimeout(WindowHandle wind
     SimMessage sent{message, wParam, 0, unicode ? text : codec_.fromAnsi(codec_.toAnsi(text)), false};
     const std::optional<std::int32_t> reply = deliverSent(window, sent);
     record(std::string(unicode ? "SendMessageTimeoutW(" : "SendMessageTimeoutA(") + number(window) + ", " +
-           number(message) + ", " + number(wParam) + ", " + quoted(text) + ", " + number(timeoutMs) +
+           named(message, kMessageNames) + ", " + number(wParam) + ", " + quoted(text) + ", " + number(timeoutMs) +
            ") = " + replyText(reply));
     return reply;
 }
@@ -184,8 +212,8 @@ std::int32_t SimDesktop::postMessage(WindowHandle window,
             target->handler(SimMessage{message, wParam, lParam, {}, true});
         }
     }
-    record("PostMessageA(" + number(window) + ", " + number(message) + ", " + number(wParam) + ", " + number(lParam) +
-           ") = " + number(result));
+    record("PostMessageA(" + number(window) + ", " + named(message, kMessageNames) + ", " + number(wParam) + ", " +
+           number(lParam) + ") = " + number(result));
     return result;
 }
 
@@ -203,7 +231,7 @@ bool SimDesktop::showWindow(WindowHandle window, int showCommand) {
     if (found) {
         found->lastShowCommand = showCommand;
     }
-    record("ShowWindow(" + number(window) + ", " + number(showCommand) + ")");
+    record("ShowWindow(" + number(window) + ", " + named(showCommand, kShowCommandNames) + ")");
     return found != nullptr;
 }
 
@@ -233,7 +261,7 @@ std::int32_t SimDesktop::getWindowLong(WindowHandle window, int index) {
         auto it = found->longs.find(index);
         value = it == found->longs.end() ? 0 : it->second;
     }
-    record("GetWindowLongA(" + number(window) + ", " + number(index) + ") = " + number(value));
+    record("GetWindowLongA(" + number(window) + ", " + named(index, kLongNames) + ") = " + number(value));
     return value;
 }
 
@@ -243,7 +271,7 @@ std::int32_t SimDesktop::setWindowLong(WindowHandle window, int index, std::int3
         previous = found->longs[index];
         found->longs[index] = value;
     }
-    record("SetWindowLongA(" + number(window) + ", " + number(index) + ", " + number(value) +
+    record("SetWindowLongA(" + number(window) + ", " + named(index, kLongNames) + ", " + number(value) +
            ") = " + number(previous));
     return previous;
 }
@@ -263,13 +291,13 @@ bool SimDesktop::setWindowPos(WindowHandle window,
 bool SimDesktop::notifyIcon(std::uint32_t operation, const TrayRecordBytes& record) {
     const std::pair<WindowHandle, std::uint32_t> icon{readUint32(record, 4), readUint32(record, 8)};
     bool result = false;
-    if (operation == kNotifyIconAdd) {
+    if (operation == nim::kAdd) {
         result = exists(icon.first) && trayIcons_.insert(icon).second;
-    } else if (operation == kNotifyIconDelete) {
+    } else if (operation == nim::kDelete) {
         result = trayIcons_.erase(icon) != 0;
     }
-    this->record("Shell_NotifyIconA(" + number(operation) + ", " + number(icon.first) + ", " + number(icon.second) +
-                 ") = " + number(result));
+    this->record("Shell_NotifyIconA(" + named(operation, kTrayOperationNames) + ", " + number(icon.first) + ", " +
+                 number(icon.second) + ") = " + number(result));
     return result;
 }
 

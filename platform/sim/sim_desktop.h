@@ -49,7 +49,8 @@ public:
     int lastShowCommand(WindowHandle window) const;
     bool trayIconShown(WindowHandle owner, std::uint32_t id) const;
 
-    // One line per call, for example `FindWindowA("Winamp v1.x") = 1` or `PostMessageA(1, 273, 40045, 0) = 1`.
+    // One line per call, with the numbers it knows by their Windows names: `FindWindowA("Winamp v1.x") = 1`,
+    // `PostMessageA(1, WM_COMMAND, 40045, 0) = 1`.
     const std::vector<std::string>& calls() const { return calls_; }
     void clearCalls() { calls_.clear(); }
 

@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "message/compose_message.h"
-#include "message/template_store.h"
+#include "app/chat_clients.h"
 #include "platform/sim/fake_clock.h"
 #include "platform/sim/fake_event_pump.h"
 #include "platform/sim/sim_desktop.h"

@@ -80,7 +80,7 @@ TEST_F(TrayTest, ThePointerOverTheShownWindowNeverRestores) {
         SetForegroundWindow(other);
     });
     ASSERT_TRUE(peers::waitUntil([&] { return GetForegroundWindow() == other; }, kWaitMs));
-    for (const int x : {514, 515, 517}) {
+    for (const int x : {WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONUP}) {
         SendMessageTimeoutA(mainWindow(), WM_MOUSEMOVE, 0, MAKELPARAM(x, 40), SMTO_ABORTIFHUNG, kWaitMs, nullptr);
         EXPECT_EQ(GetForegroundWindow(), other) << "x = " << x;
         EXPECT_TRUE(IsWindowVisible(mainWindow())) << "x = " << x;

@@ -77,10 +77,8 @@ TEST_F(Win32WindowServicesTest, SentAndPostedMessagesArriveWithTheirParameters) 
               TRUE);
     EXPECT_NE(services.postMessage(handle, WM_COMMAND, 40045, -1), 0);
     peers.run([] {});  // the posted command has been handled once the thread runs the next job
-    EXPECT_EQ(received, (std::vector<std::string>{"1024 1 105",
-                                                  "line 1\r\n\x03"
-                                                  "4line 2",
-                                                  "273 40045 -1"}));
+    EXPECT_EQ(received, (std::vector<std::string>{std::to_string(WM_USER) + " 1 105", "line 1\r\n\0034line 2",
+                                                  std::to_string(WM_COMMAND) + " 40045 -1"}));
 
     EXPECT_EQ(services.sendMessageTimeout(0, WM_USER, 0, 0, 5000), std::nullopt);
     EXPECT_NE(services.postMessage(0, WM_NULL, 0, 0), 0) << "a post to no window goes to our own queue";

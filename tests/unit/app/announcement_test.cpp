@@ -143,7 +143,7 @@ TEST_F(AnnouncementTest, AChangeDuringAnAnnouncementIsTakenUpAfterIt) {
     for (const auto& c : cases) {
         bool acted = false;
         desktop.setHandler(input, [&](const sim::SimMessage& message) {
-            if (message.message == 12 && !std::exchange(acted, true)) {
+            if (message.message == wm::kSetText && !std::exchange(acted, true)) {
                 c.act(view, controller);
             }
             return 1;

@@ -13,6 +13,7 @@
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_files.h"
 #include "platform/sim/windows1252_codec.h"
+#include "platform/win32_numbers.h"
 
 namespace marquill::test {
 
@@ -62,7 +63,7 @@ struct SimMircChannel {
         const WindowHandle channel = desktop.createWindow("mIRC_Channel", L"", client);
         const WindowHandle edit = desktop.createWindow("Edit", L"", channel);
         desktop.setHandler(edit, [this](const sim::SimMessage& message) {
-            if (message.message == 12) {
+            if (message.message == wm::kSetText) {
                 received.push_back(message.text);
             }
             return 1;

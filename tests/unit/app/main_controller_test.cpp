@@ -1,7 +1,7 @@
 #include <functional>
 
 #include "app/controller_fixture.h"
-#include "message/template_store.h"
+#include "app/chat_clients.h"
 #include "support/sim_player.h"
 
 namespace marquill::test {
@@ -17,10 +17,10 @@ TEST_F(ControllerTest, StartUpRunsItsStepsInOrder) {
     Lines expected = {"FindWindowA(\"Winamp v1.x\") = 0", "view: caption"};
     for (int control : {id::txtData(0), id::txtData(1), id::txtData(2), id::txtData(3), id::kCmdSave}) {
         const std::string h = handleOf(control);
-        expected.push_back("GetWindowLongA(" + h + ", -20) = 0");
-        expected.push_back("SetWindowLongA(" + h + ", -20, 131072) = 0");
-        expected.push_back("GetWindowLongA(" + h + ", -16) = 0");
-        expected.push_back("SetWindowLongA(" + h + ", -16, 0) = 0");
+        expected.push_back("GetWindowLongA(" + h + ", GWL_EXSTYLE) = 0");
+        expected.push_back("SetWindowLongA(" + h + ", GWL_EXSTYLE, 131072) = 0");
+        expected.push_back("GetWindowLongA(" + h + ", GWL_STYLE) = 0");
+        expected.push_back("SetWindowLongA(" + h + ", GWL_STYLE, 0) = 0");
         expected.push_back("SetWindowPos(" + h + ", 0, 0, 0, 0, 0, 55)");
     }
     expected.push_back("view: text txtData(2)");
@@ -229,7 +229,7 @@ TEST_F(ControllerTest, Command1WritesIntoTheFixedGtkChild) {
                                    "FindWindowExA(" + top + ", " + child(3) + ", \"gdkWindowChild\") = " + child(4),
                                    "FindWindowExA(" + child(4) + ", 0, \"gdkWindowChild\") = " + level1,
                                    "FindWindowExA(" + level1 + ", 0, \"gdkWindowChild\") = " + target,
-                                   "SendMessageTimeoutA(" + target + ", 12, 0, \"The New Text\", 5000) = 1",
+                                   "SendMessageTimeoutA(" + target + ", WM_SETTEXT, 0, \"The New Text\", 5000) = 1",
                                }));
 
     sim::SimDesktop empty(codec);
@@ -256,7 +256,7 @@ TEST_F(ControllerTest, QueryUnloadRemovesTheIconThenEnds) {
         controller.queryUnload();
         const std::string main = std::to_string(view.windowHandle());
         EXPECT_EQ(view.timeline(),
-                  (Lines{"Shell_NotifyIconA(2, " + main + ", 1) = " + (inTray ? "1" : "0"), "view: end"}));
+                  (Lines{"Shell_NotifyIconA(NIM_DELETE, " + main + ", 1) = " + (inTray ? "1" : "0"), "view: end"}));
         EXPECT_FALSE(desktop.trayIconShown(view.windowHandle(), 1));
         EXPECT_TRUE(view.ended());
     }

@@ -9,9 +9,9 @@
 #include <string>
 #include <utility>
 
-#include "message/template_store.h"
-#include "tests/support/expected_layout.h"
 #include "platform/sim/windows1252_codec.h"
+#include "tests/support/expected_defaults.h"
+#include "tests/support/expected_layout.h"
 
 namespace marquill::mainwindow {
 namespace {
@@ -196,8 +196,11 @@ TEST(MainWindowDescriptionTest, InitialTexts) {
         {"lbltTime", kNoIndex, L""},
         {"lblFace", 0, L"%s  Song Title"},
         {"lblFace", 6, L"%tl Tracks in play list"},
-        {"txtData", 0, defaultTemplate(0, codec)},
-        {"txtData", 3, defaultTemplate(3, codec)},
+        // The defaults byte for byte: one wrong byte shows in every chat that never saved a template.
+        {"txtData", 0, codec.fromAnsi(test::expectedDefaultTemplate(0))},
+        {"txtData", 1, codec.fromAnsi(test::expectedDefaultTemplate(1))},
+        {"txtData", 2, codec.fromAnsi(test::expectedDefaultTemplate(2))},
+        {"txtData", 3, codec.fromAnsi(test::expectedDefaultTemplate(3))},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(initialText(control(c.name, c.index), codec), c.text) << c.name << c.index;

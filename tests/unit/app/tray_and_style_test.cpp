@@ -26,14 +26,24 @@ TEST(TrayIconDataTest, RecordBytesAreTheFirstFormOfTheStructure) {
 // Which tray mouse messages bring the window back: a press, or mere movement over the icon, must not.
 TEST(TrayIconDataTest, OnlyButtonReleasesAndDoubleClicksRestore) {
     const struct {
-        std::int32_t message;
+        std::int64_t message;
         bool restores;
     } cases[] = {
-        {512, false}, {513, false}, {514, true}, {515, true},  {516, false},  {517, true},
-        {518, false}, {519, false}, {0, false},  {344, false}, {-514, false}, {514 + 65536, false},
+        {wm::kMouseMove, false},
+        {wm::kLeftButtonDown, false},
+        {wm::kLeftButtonUp, true},
+        {wm::kLeftDoubleClick, true},
+        {wm::kRightButtonDown, false},
+        {wm::kRightButtonUp, true},
+        {wm::kRightButtonUp + 1, false},  // WM_RBUTTONDBLCLK
+        {wm::kRightButtonUp + 2, false},  // WM_MBUTTONDOWN
+        {0, false},
+        {344, false},  // a pixel position
+        {-std::int64_t{wm::kLeftButtonUp}, false},
+        {wm::kLeftButtonUp + 65536, false},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(restoresFromTray(c.message), c.restores) << c.message;
+        EXPECT_EQ(restoresFromTray(static_cast<std::int32_t>(c.message)), c.restores) << c.message;
     }
 }
 
@@ -54,13 +64,13 @@ TEST(FlatStyleTest, MasksChangeOnlyTheirBits) {
         sim::Windows1252Codec codec;
         sim::SimDesktop desktop(codec);
         const WindowHandle box = desktop.createWindow("Edit");
-        desktop.setWindowLong(box, kGwlStyle, static_cast<std::int32_t>(c.style));
-        desktop.setWindowLong(box, kGwlExStyle, static_cast<std::int32_t>(c.exStyle));
+        desktop.setWindowLong(box, gwl::kStyle, static_cast<std::int32_t>(c.style));
+        desktop.setWindowLong(box, gwl::kExStyle, static_cast<std::int32_t>(c.exStyle));
         desktop.clearCalls();
         MakeFlat(desktop, box);
-        EXPECT_EQ(static_cast<std::uint32_t>(desktop.getWindowLong(box, kGwlStyle)), c.flatStyle)
+        EXPECT_EQ(static_cast<std::uint32_t>(desktop.getWindowLong(box, gwl::kStyle)), c.flatStyle)
             << std::hex << c.style;
-        EXPECT_EQ(static_cast<std::uint32_t>(desktop.getWindowLong(box, kGwlExStyle)), c.flatExStyle)
+        EXPECT_EQ(static_cast<std::uint32_t>(desktop.getWindowLong(box, gwl::kExStyle)), c.flatExStyle)
             << std::hex << c.exStyle;
         ASSERT_GE(desktop.calls().size(), 5u);
         EXPECT_EQ(desktop.calls()[4], "SetWindowPos(1, 0, 0, 0, 0, 0, 55)") << "the frame is recomputed last";
@@ -74,9 +84,8 @@ protected:
         start();
     }
 
-    std::string trayCall(int operation, bool result) const {
-        return "Shell_NotifyIconA(" + std::to_string(operation) + ", " + mainHandle() +
-               ", 1) = " + (result ? "1" : "0");
+    std::string trayCall(const char* operation, bool result) const {
+        return "Shell_NotifyIconA(" + std::string(operation) + ", " + mainHandle() + ", 1) = " + (result ? "1" : "0");
     }
 
     void minimiseToTray() {
@@ -94,7 +103,7 @@ TEST_F(TrayTest, OnlyAMinimisingResizeGoesToTheTray) {
     EXPECT_TRUE(view.timeline().empty());
 
     minimiseToTray();
-    EXPECT_EQ(view.timeline(), (Lines{"view: hide window", trayCall(0, true)}));
+    EXPECT_EQ(view.timeline(), (Lines{"view: hide window", trayCall("NIM_ADD", true)}));
     EXPECT_TRUE(desktop.trayIconShown(view.windowHandle(), 1));
 }
 
@@ -103,14 +112,14 @@ TEST_F(TrayTest, OnlyAMinimisingResizeGoesToTheTray) {
 TEST_F(TrayTest, ReleaseOverTheIconRestoresTheWindow) {
     minimiseToTray();
     forget();
-    for (std::int32_t ignored : {512, 513, 516, 0, 200}) {
-        controller.mouseMoved(ignored);
+    for (std::uint32_t ignored : {wm::kMouseMove, wm::kLeftButtonDown, wm::kRightButtonDown, 0u, 200u}) {
+        controller.mouseMoved(static_cast<std::int32_t>(ignored));
     }
     EXPECT_TRUE(view.timeline().empty());
 
-    controller.mouseMoved(514);
+    controller.mouseMoved(wm::kLeftButtonUp);
     EXPECT_EQ(view.timeline(), (Lines{"view: state 0", "SetForegroundWindow(" + mainHandle() + ")", "view: show window",
-                                      trayCall(2, true)}));
+                                      trayCall("NIM_DELETE", true)}));
     EXPECT_FALSE(desktop.trayIconShown(view.windowHandle(), 1));
     EXPECT_EQ(desktop.foregroundWindow(), view.windowHandle());
 }
@@ -118,8 +127,8 @@ TEST_F(TrayTest, ReleaseOverTheIconRestoresTheWindow) {
 // The pointer over the shown window reports the same mouse-move as the icon does, and at 144 DPI the client area
 // is 518 pixels wide: x = 514, 515 or 517 there must not steal the focus.
 TEST_F(TrayTest, ThePointerOverTheShownWindowNeverRestores) {
-    for (std::int32_t x : {514, 515, 517}) {
-        controller.mouseMoved(x);
+    for (std::uint32_t x : {wm::kLeftButtonUp, wm::kLeftDoubleClick, wm::kRightButtonUp}) {
+        controller.mouseMoved(static_cast<std::int32_t>(x));
     }
     EXPECT_TRUE(view.timeline().empty());
 }
@@ -132,7 +141,7 @@ TEST_F(ControllerTest, AMinimisedStartSitsInTheTrayWithAWorkingIcon) {
     EXPECT_FALSE(view.shown());
     EXPECT_TRUE(desktop.trayIconShown(view.windowHandle(), 1));
 
-    controller.mouseMoved(514);
+    controller.mouseMoved(wm::kLeftButtonUp);
     EXPECT_TRUE(view.shown());
     EXPECT_EQ(view.state(), WindowState::Normal);
     EXPECT_FALSE(desktop.trayIconShown(view.windowHandle(), 1));
@@ -173,13 +182,13 @@ TEST_F(TrayTest, ShellRestartReAddsTheIconOnlyWhileInTheTray) {
     EXPECT_TRUE(view.timeline().empty()) << "on screen: no icon to put back";
 
     minimiseToTray();
-    desktop.notifyIcon(kNotifyIconDelete, fillTrayIconData(view.windowHandle(), FakeMainView::kIcon));  // the crash
+    desktop.notifyIcon(nim::kDelete, fillTrayIconData(view.windowHandle(), FakeMainView::kIcon));  // the crash
     forget();
     controller.shellRestarted();
-    EXPECT_EQ(view.timeline(), (Lines{trayCall(0, true)}));
+    EXPECT_EQ(view.timeline(), (Lines{trayCall("NIM_ADD", true)}));
     EXPECT_TRUE(desktop.trayIconShown(view.windowHandle(), 1));
 
-    controller.mouseMoved(515);
+    controller.mouseMoved(wm::kLeftDoubleClick);
     forget();
     controller.shellRestarted();
     EXPECT_TRUE(view.timeline().empty()) << "restored: the icon stays away";

@@ -9,6 +9,7 @@
 
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/windows1252_codec.h"
+#include "platform/win32_numbers.h"
 
 namespace marquill {
 namespace {
@@ -27,10 +28,13 @@ struct ChatDesktop {
     }
 
     std::string describe(const sim::SimMessage& m) const {
-        static const std::map<std::uint32_t, std::string> names = {
-            {12, "WM_SETTEXT"}, {258, "WM_CHAR"}, {513, "WM_LBUTTONDOWN"}, {514, "WM_LBUTTONUP"}};
+        static const std::map<std::uint32_t, std::string> names = {{wm::kSetText, "WM_SETTEXT"},
+                                                                   {wm::kChar, "WM_CHAR"},
+                                                                   {wm::kLeftButtonDown, "WM_LBUTTONDOWN"},
+                                                                   {wm::kLeftButtonUp, "WM_LBUTTONUP"}};
         auto name = names.find(m.message);
-        const std::string last = m.message == 12 ? "\"" + codec.toAnsi(m.text) + "\"" : std::to_string(m.lParam);
+        const std::string last =
+            m.message == wm::kSetText ? "\"" + codec.toAnsi(m.text) + "\"" : std::to_string(m.lParam);
         return std::string(m.posted ? "posted " : "sent ") +
                (name == names.end() ? std::to_string(m.message) : name->second) + " " + std::to_string(m.wParam) + " " +
                last;
@@ -309,9 +313,9 @@ TEST(ChatDrivers, AHungChatWindowCostsBoundedSendsOnly) {
             sends.push_back(call);
         }
     }
-    EXPECT_EQ(sends, (Lines{"SendMessageTimeoutA(" + e + ", 12, 0, \"m\", 5000) = no answer",
-                            "SendMessageTimeoutA(" + e + ", 258, 13, 0, 5000) = no answer",
-                            "SendMessageTimeoutA(" + i + ", 12, 0, \"a\", 5000) = no answer"}));
+    EXPECT_EQ(sends, (Lines{"SendMessageTimeoutA(" + e + ", WM_SETTEXT, 0, \"m\", 5000) = no answer",
+                            "SendMessageTimeoutA(" + e + ", WM_CHAR, 13, 0, 5000) = no answer",
+                            "SendMessageTimeoutA(" + i + ", WM_SETTEXT, 0, \"a\", 5000) = no answer"}));
     EXPECT_EQ(chat.received, (Lines{"send: posted WM_LBUTTONDOWN 0 0", "send: posted WM_LBUTTONUP 0 0"}));
 }
 

@@ -11,10 +11,12 @@
 namespace marquill {
 namespace {
 
-using Loaded = std::array<std::optional<std::wstring>, kClientCount>;
+using Loaded = std::vector<std::optional<std::wstring>>;
 using Operations = std::vector<std::wstring>;
 using sim::FileStep;
 
+const std::vector<std::wstring> kFileNames = {L"\\aim.txt", L"\\aol.txt", L"\\yahoo.txt", L"\\mirc.txt"};
+const Loaded kNoneLoaded(kFileNames.size());
 const std::wstring kDir = L"C:\\Program Files\\MarquillAmp";
 const std::wstring kAim = kDir + L"\\aim.txt";
 const std::wstring kAol = kDir + L"\\aol.txt";
@@ -25,17 +27,10 @@ class TemplateStoreTest : public ::testing::Test {
 protected:
     sim::Windows1252Codec codec;
     sim::SimFiles files{kDir};
-    TemplateStore store{files, codec};
-};
+    TemplateStore store{files, codec, kFileNames};
 
-// The defaults are the program's own texts; one wrong byte shows in every chat that never saved a template.
-TEST_F(TemplateStoreTest, DefaultsAreByteExact) {
-    for (int client = 0; client < kClientCount; ++client) {
-        EXPECT_EQ(codec.toAnsi(defaultTemplate(client, codec)), test::expectedDefaultTemplate(client))
-            << "client " << client;
-    }
-    EXPECT_EQ(defaultTemplate(3, codec).substr(5, 4), L"\x02\u00C2\u00AB\x02") << "two characters in code page 1252";
-}
+    TemplateStore storeIn(sim::SimFiles& folder) const { return TemplateStore(folder, codec, kFileNames); }
+};
 
 // Each file is tested under its own name and read only when present; an absent one keeps the box's text.
 TEST_F(TemplateStoreTest, OnlyPresentFilesAreLoaded) {
@@ -43,7 +38,7 @@ TEST_F(TemplateStoreTest, OnlyPresentFilesAreLoaded) {
         std::vector<std::wstring> present;
         Loaded expected;
     } cases[] = {
-        {{}, {}},
+        {{}, kNoneLoaded},
         {{kYahoo}, {std::nullopt, std::nullopt, L"yahoo.txt", std::nullopt}},
         {{kMirc}, {std::nullopt, std::nullopt, std::nullopt, L"mirc.txt"}},
         {{kAim, kAol, kYahoo, kMirc}, {L"aim.txt", L"aol.txt", L"yahoo.txt", L"mirc.txt"}},
@@ -53,7 +48,7 @@ TEST_F(TemplateStoreTest, OnlyPresentFilesAreLoaded) {
         for (const std::wstring& path : c.present) {
             folder.putFile(path, codec.toAnsi(path.substr(kDir.size() + 1)));
         }
-        EXPECT_EQ(TemplateStore(folder, codec).LoadTemplates(), c.expected) << c.present.size();
+        EXPECT_EQ(storeIn(folder).LoadTemplates(), c.expected) << c.present.size();
     }
 }
 
@@ -91,7 +86,7 @@ TEST_F(TemplateStoreTest, WhatCountsAsAFile) {
     for (const auto& c : cases) {
         sim::SimFiles folder(kDir);
         c.put(folder);
-        EXPECT_EQ(TemplateStore(folder, codec).LoadTemplates()[0], c.expected) << c.what;
+        EXPECT_EQ(storeIn(folder).LoadTemplates()[0], c.expected) << c.what;
     }
 }
 
@@ -103,7 +98,7 @@ TEST_F(TemplateStoreTest, UnreadableFileKeepsItsTextAndTheOthersStillLoad) {
         folder.putFile(kAol, "locked");
         folder.putFile(kMirc, "mirc");
         folder.failAt(kAol, step, L"The process cannot access the file.");
-        EXPECT_EQ(TemplateStore(folder, codec).LoadTemplates(), (Loaded{L"aim", std::nullopt, std::nullopt, L"mirc"}));
+        EXPECT_EQ(storeIn(folder).LoadTemplates(), (Loaded{L"aim", std::nullopt, std::nullopt, L"mirc"}));
     }
 }
 
@@ -121,17 +116,17 @@ TEST_F(TemplateStoreTest, FilesAreVisitedInClientOrderAtTheJoinedPaths) {
 
     sim::SimFiles root(L"D:\\");
     root.putFile(L"D:\\\\yahoo.txt", "at the root");
-    EXPECT_EQ(TemplateStore(root, codec).LoadTemplates()[2], L"at the root");
-    EXPECT_TRUE(TemplateStore(root, codec).save({L"1", L"2", L"3", L"4"}).empty());
+    EXPECT_EQ(storeIn(root).LoadTemplates()[2], L"at the root");
+    EXPECT_TRUE(storeIn(root).save({L"1", L"2", L"3", L"4"}).empty());
     EXPECT_EQ(root.contents(L"D:\\\\mirc.txt"), "4");
 }
 
 // A template must come back exactly as saved, however often: no added line break, no lost control byte, no
 // character the code page lacks; what the code page holds is written in it, byte for byte.
 TEST_F(TemplateStoreTest, SaveAndLoadRoundTripByteForByte) {
-    std::array<std::wstring, kClientCount> templates;
-    for (int client = 0; client < kClientCount; ++client) {
-        templates[client] = defaultTemplate(client, codec);
+    std::vector<std::wstring> templates;
+    for (int client = 0; client < 4; ++client) {
+        templates.push_back(codec.fromAnsi(test::expectedDefaultTemplate(client)));
     }
     templates[1] = L"";
     templates[2] = L"\r\n";
@@ -139,15 +134,13 @@ TEST_F(TemplateStoreTest, SaveAndLoadRoundTripByteForByte) {
     for (int cycle = 0; cycle < 3; ++cycle) {
         ASSERT_TRUE(store.save(templates).empty());
         const Loaded loaded = store.LoadTemplates();
-        for (int client = 0; client < kClientCount; ++client) {
-            EXPECT_EQ(loaded[client], templates[client]) << "client " << client << ", cycle " << cycle;
-        }
+        EXPECT_EQ(loaded, Loaded(templates.begin(), templates.end())) << "cycle " << cycle;
     }
     EXPECT_EQ(files.contents(kAim), "\xEF\xBB\xBF\xE6\x9D\xB1\xE4\xBA\xAC %s \xF0\x9F\x8E\xB5\r\n\xD0\x96")
         << "what the code page cannot hold is kept as UTF-8";
     EXPECT_EQ(files.contents(kAol), "");
     EXPECT_EQ(files.contents(kYahoo), "\r\n");
-    EXPECT_EQ(files.contents(kMirc), codec.toAnsi(defaultTemplate(3, codec)));
+    EXPECT_EQ(files.contents(kMirc), test::expectedDefaultTemplate(3));
     EXPECT_EQ(files.contents(kMirc)->substr(5, 4), "\x02\xC2\xAB\x02");
 }
 
@@ -161,7 +154,7 @@ TEST_F(TemplateStoreTest, TextThatLooksLikeTheMarkComesBackAsSaved) {
 // A save must not report success for a file it could not write: each such file is named with its reason, its old
 // content kept, and the other files still written.
 TEST_F(TemplateStoreTest, FailuresAreReportedPerFileWhileTheOthersAreWritten) {
-    const std::array<std::wstring, kClientCount> templates = {L"new aim", L"new aol", L"new yahoo", L"new mirc"};
+    const std::vector<std::wstring> templates = {L"new aim", L"new aol", L"new yahoo", L"new mirc"};
     for (FileStep step : {FileStep::Open, FileStep::Write, FileStep::Replace}) {
         sim::SimFiles folder(kDir);
         for (const std::wstring& path : {kAim, kAol, kYahoo, kMirc}) {
@@ -169,7 +162,7 @@ TEST_F(TemplateStoreTest, FailuresAreReportedPerFileWhileTheOthersAreWritten) {
         }
         folder.failAt(kAim, step, L"Access is denied.");
         folder.failAt(kYahoo, step, L"There is not enough space on the disk.");
-        const std::vector<SaveFailure> failures = TemplateStore(folder, codec).save(templates);
+        const std::vector<SaveFailure> failures = storeIn(folder).save(templates);
         ASSERT_EQ(failures.size(), 2u);
         EXPECT_EQ(failures[0].path, kAim);
         EXPECT_EQ(failures[0].reason, L"Access is denied.");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/sim/windows1252_codec.h"
+#include "platform/win32_numbers.h"
 
 namespace marquill::sim {
 namespace {
@@ -86,14 +87,15 @@ TEST_F(SimDesktopTest, SentAndPostedMessagesReachTheHandlerAndTheRecord) {
         received.push_back(message);
         return 5;
     });
-    EXPECT_EQ(desktop.sendMessageTimeout(window, 1024, 1, 105, 5000), 5);
-    EXPECT_EQ(desktop.sendTextMessageTimeout(window, 12, 0, L"a\r\n\003b\"", 5000), 5);
-    EXPECT_EQ(desktop.postMessage(window, 513, 0, 0), 1);
-    EXPECT_EQ(desktop.postMessage(0, 513, 0, 0), 1) << "a post to no window goes to the caller's own queue";
-    EXPECT_EQ(desktop.postMessage(77, 513, 0, 0), 0);
-    EXPECT_EQ(desktop.sendMessageTimeout(77, 1024, 0, 0, 5000), std::nullopt);
+    EXPECT_EQ(desktop.sendMessageTimeout(window, wm::kUser, 1, 105, 5000), 5);
+    EXPECT_EQ(desktop.sendTextMessageTimeout(window, wm::kSetText, 0, L"a\r\n\003b\"", 5000), 5);
+    EXPECT_EQ(desktop.postMessage(window, wm::kLeftButtonDown, 0, 0), 1);
+    EXPECT_EQ(desktop.postMessage(0, wm::kLeftButtonDown, 0, 0), 1)
+        << "a post to no window goes to the caller's own queue";
+    EXPECT_EQ(desktop.postMessage(77, wm::kLeftButtonDown, 0, 0), 0);
+    EXPECT_EQ(desktop.sendMessageTimeout(77, wm::kUser, 0, 0, 5000), std::nullopt);
     desktop.setHung(window, true);
-    EXPECT_EQ(desktop.sendMessageTimeout(window, 1024, 0, 0, 5000), std::nullopt);
+    EXPECT_EQ(desktop.sendMessageTimeout(window, wm::kUser, 0, 0, 5000), std::nullopt);
 
     const WindowHandle unicode = desktop.createWindow("Edit");
     desktop.setUnicode(unicode, true);
@@ -102,8 +104,8 @@ TEST_F(SimDesktopTest, SentAndPostedMessagesReachTheHandlerAndTheRecord) {
         return 1;
     });
     desktop.setHung(window, false);
-    EXPECT_EQ(desktop.sendTextMessageTimeout(window, 12, 0, L"\u0416\u00e9", 5000), 5);
-    EXPECT_EQ(desktop.sendTextMessageTimeout(unicode, 12, 0, L"\u0416\u00e9", 5000), 1);
+    EXPECT_EQ(desktop.sendTextMessageTimeout(window, wm::kSetText, 0, L"\u0416\u00e9", 5000), 5);
+    EXPECT_EQ(desktop.sendTextMessageTimeout(unicode, wm::kSetText, 0, L"\u0416\u00e9", 5000), 1);
 
     ASSERT_EQ(received.size(), 5u);
     EXPECT_EQ(received[1].text, L"a\r\n\003b\"");
@@ -111,15 +113,15 @@ TEST_F(SimDesktopTest, SentAndPostedMessagesReachTheHandlerAndTheRecord) {
     EXPECT_EQ(received[4].text, L"\u0416\u00e9") << "a Unicode window gets it whole";
     EXPECT_TRUE(received[2].posted);
     EXPECT_EQ(desktop.calls(), (std::vector<std::string>{
-                                   "SendMessageTimeoutA(1, 1024, 1, 105, 5000) = 5",
-                                   "SendMessageTimeoutA(1, 12, 0, \"a\\r\\n\\x03b\\\"\", 5000) = 5",
-                                   "PostMessageA(1, 513, 0, 0) = 1",
-                                   "PostMessageA(0, 513, 0, 0) = 1",
-                                   "PostMessageA(77, 513, 0, 0) = 0",
-                                   "SendMessageTimeoutA(77, 1024, 0, 0, 5000) = no answer",
-                                   "SendMessageTimeoutA(1, 1024, 0, 0, 5000) = no answer",
-                                   "SendMessageTimeoutA(1, 12, 0, \"\\u0416\\xE9\", 5000) = 5",
-                                   "SendMessageTimeoutW(2, 12, 0, \"\\u0416\\xE9\", 5000) = 1",
+                                   "SendMessageTimeoutA(1, WM_USER, 1, 105, 5000) = 5",
+                                   "SendMessageTimeoutA(1, WM_SETTEXT, 0, \"a\\r\\n\\x03b\\\"\", 5000) = 5",
+                                   "PostMessageA(1, WM_LBUTTONDOWN, 0, 0) = 1",
+                                   "PostMessageA(0, WM_LBUTTONDOWN, 0, 0) = 1",
+                                   "PostMessageA(77, WM_LBUTTONDOWN, 0, 0) = 0",
+                                   "SendMessageTimeoutA(77, WM_USER, 0, 0, 5000) = no answer",
+                                   "SendMessageTimeoutA(1, WM_USER, 0, 0, 5000) = no answer",
+                                   "SendMessageTimeoutA(1, WM_SETTEXT, 0, \"\\u0416\\xE9\", 5000) = 5",
+                                   "SendMessageTimeoutW(2, WM_SETTEXT, 0, \"\\u0416\\xE9\", 5000) = 1",
                                }));
 }
 

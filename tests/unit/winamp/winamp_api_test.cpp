@@ -33,10 +33,12 @@ TEST_F(WinampApiTest, CreationLooksThePlayerUpOnce) {
 TEST_F(WinampApiTest, EachMemberSendsItsMessagesAfterAFreshLookup) {
     const std::string find = "FindWindowA(\"Winamp v1.x\") = 1";
     const auto query = [](int data, int code, int reply) {
-        return "SendMessageTimeoutA(1, 1024, " + std::to_string(data) + ", " + std::to_string(code) +
+        return "SendMessageTimeoutA(1, WM_USER, " + std::to_string(data) + ", " + std::to_string(code) +
                ", 5000) = " + std::to_string(reply);
     };
-    const auto command = [&](int id) { return Calls{find, "PostMessageA(1, 273, " + std::to_string(id) + ", 0) = 1"}; };
+    const auto command = [&](int id) {
+        return Calls{find, "PostMessageA(1, WM_COMMAND, " + std::to_string(id) + ", 0) = 1"};
+    };
     const struct {
         const char* member;
         std::function<void(WinampAPI&)> call;
@@ -53,7 +55,9 @@ TEST_F(WinampApiTest, EachMemberSendsItsMessagesAfterAFreshLookup) {
          {find, query(1, 105, 185), find, query(0, 105, 65000)}},
         {"OtherUser", [](WinampAPI& a) { a.OtherUser(105, 1); }, {find, query(1, 105, 185)}},
         {"OtherUser", [](WinampAPI& a) { a.OtherUser(-7, 3); }, {find, query(3, -7, 77)}},
-        {"OtherCommand", [](WinampAPI& a) { a.OtherCommand(40045, 9); }, {find, "PostMessageA(1, 273, 40045, 9) = 1"}},
+        {"OtherCommand",
+         [](WinampAPI& a) { a.OtherCommand(40045, 9); },
+         {find, "PostMessageA(1, WM_COMMAND, 40045, 9) = 1"}},
         {"Status", [](WinampAPI& a) { a.Status(); }, {find, query(0, 104, 1)}},
         {"TrackNumber",
          [](WinampAPI& a) { a.TrackNumber(); },
@@ -224,7 +228,7 @@ TEST_F(WinampApiTest, NoPlayerWindow) {
     EXPECT_THROW(reading.TrackTimePercent(), OverflowError);
     api.Play();
     EXPECT_EQ(pump.passes(), 0);
-    EXPECT_EQ(desktop.calls().back(), "PostMessageA(0, 273, 40045, 0) = 1");
+    EXPECT_EQ(desktop.calls().back(), "PostMessageA(0, WM_COMMAND, 40045, 0) = 1");
 }
 
 TEST_F(WinampApiTest, JumpToFileWithoutPlayerTouchesOnlyHandleZero) {
@@ -232,13 +236,13 @@ TEST_F(WinampApiTest, JumpToFileWithoutPlayerTouchesOnlyHandleZero) {
     desktop.clearCalls();
     api.JumpToFile();
     EXPECT_EQ(desktop.calls(), (Calls{
-                                   "ShowWindow(0, 9)",
+                                   "ShowWindow(0, SW_RESTORE)",
                                    "SetForegroundWindow(0)",
                                    "BringWindowToTop(0)",
                                    "FindWindowA(\"Winamp v1.x\") = 0",
-                                   "PostMessageA(0, 273, 40194, 0) = 1",
+                                   "PostMessageA(0, WM_COMMAND, 40194, 0) = 1",
                                    "FindWindowA(\"Jump to file\") = 0",
-                                   "ShowWindow(0, 9)",
+                                   "ShowWindow(0, SW_RESTORE)",
                                    "SetForegroundWindow(0)",
                                    "BringWindowToTop(0)",
                                }));
@@ -254,13 +258,13 @@ TEST_F(WinampApiTest, JumpToFileUsesThePreviousLookupFirst) {
     desktop.clearCalls();
     api.JumpToFile();
     EXPECT_EQ(desktop.calls(), (Calls{
-                                   "ShowWindow(1, 9)",
+                                   "ShowWindow(1, SW_RESTORE)",
                                    "SetForegroundWindow(1)",
                                    "BringWindowToTop(1)",
                                    "FindWindowA(\"Winamp v1.x\") = 2",
-                                   "PostMessageA(2, 273, 40194, 0) = 1",
+                                   "PostMessageA(2, WM_COMMAND, 40194, 0) = 1",
                                    "FindWindowA(\"Jump to file\") = 3",
-                                   "ShowWindow(3, 9)",
+                                   "ShowWindow(3, SW_RESTORE)",
                                    "SetForegroundWindow(3)",
                                    "BringWindowToTop(3)",
                                }));
@@ -295,7 +299,7 @@ TEST_F(WinampApiTest, HungPlayerAnswersZeroWithinTheBound) {
     EXPECT_EQ(api.WinampVersion(), L"0");
     EXPECT_EQ(api.TrackTime(), L"0:00 / 0:00");
     EXPECT_TRUE(api.IsRunning());
-    EXPECT_EQ(desktop.calls()[1], "SendMessageTimeoutA(1, 1024, 0, 124, 5000) = no answer");
+    EXPECT_EQ(desktop.calls()[1], "SendMessageTimeoutA(1, WM_USER, 0, 124, 5000) = no answer");
 }
 
 TEST_F(WinampApiTest, TitleReadIsCutTo1023Bytes) {
@@ -347,7 +351,8 @@ TEST_F(WinampApiTest, FailedCommandIsNotRepeated) {
     WinampAPI api(desktop, clock, pump);
     desktop.clearCalls();
     api.Next_();
-    EXPECT_EQ(desktop.calls(), (Calls{"FindWindowA(\"Winamp v1.x\") = 1", "PostMessageA(1, 273, 40048, 0) = 0"}));
+    EXPECT_EQ(desktop.calls(),
+              (Calls{"FindWindowA(\"Winamp v1.x\") = 1", "PostMessageA(1, WM_COMMAND, 40048, 0) = 0"}));
 }
 
 }  // namespace

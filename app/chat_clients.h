@@ -2,16 +2,19 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "chat/chat_drivers.h"
+#include "platform/ansi_codec.h"
 
 namespace marquill {
 
-// A chat client the program announces to. Its index in kClients (0 AIM, 1 AOL, 2 Yahoo, 3 mIRC) is shared by the
-// option buttons, the template boxes, the template files and the drivers, and is the order of every announcement.
+// A chat client the program announces to, where its facets meet: its option button, its template (file and
+// default) and its driver. Its index in kClients (0 AIM, 1 AOL, 2 Yahoo, 3 mIRC) is shared by the option buttons,
+// the template boxes, the template files and the drivers, and is the order of every announcement.
 struct ChatClientInfo {
     const char* name;             // as its option button shows it
-    const wchar_t* templateFile;  // appended to the program directory as it is: at a drive's root the path holds "\\"
+    const wchar_t* templateFile;  // its file beside the program, backslash first
     const char* defaultTemplate;  // ANSI bytes, so the text goes out to files and chat windows as these bytes
     void (ChatDrivers::*send)(std::wstring text);
     bool linesAreCommands;  // a line that starts with "/" is a command to this client
@@ -45,5 +48,11 @@ inline constexpr std::array<ChatClientInfo, kClientCount> kClients = {{
      "Tracks: %tl - My local Time: %t - Date: %d\r\n",
      &ChatDrivers::SendToMirc, true},
 }};
+
+// The built-in template of a client, its ANSI bytes decoded with `codec`.
+std::wstring defaultTemplate(int client, const AnsiCodec& codec);
+
+// The template files' names in client order, as the template store takes them.
+std::vector<std::wstring> templateFileNames();
 
 }  // namespace marquill
