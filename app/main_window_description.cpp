@@ -1,5 +1,7 @@
 #include "app/main_window_description.h"
 
+#include <algorithm>
+
 #include "app/chat_clients.h"
 
 namespace marquill::mainwindow {
@@ -11,6 +13,38 @@ const ControlDescription* findControl(int controlId) {
         }
     }
     return nullptr;
+}
+
+std::vector<const ControlDescription*> stackingOrder() {
+    std::vector<const ControlDescription*> order;
+    for (const ControlDescription& control : kControls) {
+        if (control.kind == ControlKind::Frame) {
+            for (const ControlDescription& child : kControls) {
+                if (child.inFrame) {
+                    order.push_back(&child);
+                }
+            }
+        }
+        if (control.kind != ControlKind::Timer && !control.inFrame) {
+            order.push_back(&control);
+        }
+    }
+    return order;
+}
+
+std::vector<int> tabOrder() {
+    std::vector<const ControlDescription*> focusable;
+    for (const ControlDescription& control : kControls) {
+        if (control.tabIndex != kNoTabIndex && takesFocus(control.kind)) {
+            focusable.push_back(&control);
+        }
+    }
+    std::sort(focusable.begin(), focusable.end(), [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
+    std::vector<int> ids;
+    for (const ControlDescription* control : focusable) {
+        ids.push_back(control->id);
+    }
+    return ids;
 }
 
 PixelRect clientPixelRect(const ControlDescription& control, int dotsPerInchX, int dotsPerInchY) {

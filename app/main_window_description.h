@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/chat_clients.h"
 #include "platform/ansi_codec.h"
@@ -175,6 +176,21 @@ constexpr int fontHeightPixels(int dotsPerInch) {
 
 // The control with this id; nullptr when there is none.
 const ControlDescription* findControl(int controlId);
+
+// Whether a control of this kind can hold the keyboard focus: labels, the frame, the picture and the timer cannot.
+constexpr bool takesFocus(ControlKind kind) {
+    return kind != ControlKind::Frame && kind != ControlKind::Label && kind != ControlKind::Picture &&
+           kind != ControlKind::Timer;
+}
+
+// The windows to create, top of the stacking order first: the description's order, so that of two overlapping
+// option buttons the later one (AOL over AIM, Mirc over Yahoo) shows its button, with the frame's children directly
+// above the frame. The timer has no window.
+std::vector<const ControlDescription*> stackingOrder();
+
+// The ids of the controls Tab walks, in its order: those that can hold the focus, by tab index. Decided by the
+// description rather than by WS_TABSTOP, which an option button loses whenever it is unchecked.
+std::vector<int> tabOrder();
 
 // Where a control lies in the main window's client area, in pixels. A frame child's offset is converted on its own
 // and added to the frame's converted origin, as its container places it.

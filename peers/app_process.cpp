@@ -26,8 +26,8 @@ std::string freshFolder() {
 std::vector<std::string> filesIn(const std::string& folder) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA entry;
-    const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) {
+    const win32::FileSearch search = win32::ownedSearch(FindFirstFileA((folder + "\\*").c_str(), &entry));
+    if (!search) {
         return names;
     }
     do {
@@ -35,8 +35,7 @@ std::vector<std::string> filesIn(const std::string& folder) {
         if (name != "." && name != "..") {
             names.push_back(name);
         }
-    } while (FindNextFileA(search, &entry));
-    FindClose(search);
+    } while (FindNextFileA(search.get(), &entry));
     return names;
 }
 
@@ -91,32 +90,34 @@ AppProcess::AppProcess(const std::string& exePath, const std::string& arguments)
 }
 
 AppProcess::~AppProcess() {
-    if (process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-        TerminateProcess(process_.hProcess, 1);
-        WaitForSingleObject(process_.hProcess, 5000);
+    if (process_.get() && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process_.get(), 1);
+        WaitForSingleObject(process_.get(), 5000);
     }
-    closeHandles();
+    process_.reset();
     removeFolder(folder_);
 }
 
 bool AppProcess::start() {
-    if (!copied_ || (process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)) {
+    if (!copied_ || (process_.get() && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT)) {
         return false;
     }
-    closeHandles();
+    process_.reset();
     mainWindow_ = nullptr;
     const std::string copy = pathOf(fileName_);
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     std::string commandLine = "\"" + copy + "\"" + (arguments_.empty() ? "" : " " + arguments_);
     const Stopwatch sinceStart;
+    PROCESS_INFORMATION created = {};
     if (!CreateProcessA(copy.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(), &startup,
-                        &process_)) {
-        process_ = {};
+                        &created)) {
         return false;
     }
+    const win32::KernelHandle thread(created.hThread);  // never waited on
+    process_.reset(created.hProcess);
     // Looked for every millisecond, so that the time to the window is worth measuring.
-    WindowSearch search = {process_.dwProcessId, nullptr};
+    WindowSearch search = {created.dwProcessId, nullptr};
     waitUntil(
         [&] {
             EnumWindows(matchMainWindow, reinterpret_cast<LPARAM>(&search));
@@ -125,7 +126,7 @@ bool AppProcess::start() {
         kStartTimeoutMs, 1);
     secondsToWindow_ = sinceStart.seconds();
     mainWindow_ = search.found;
-    WaitForInputIdle(process_.hProcess, kStartTimeoutMs);
+    WaitForInputIdle(process_.get(), kStartTimeoutMs);
     return mainWindow_ != nullptr;
 }
 
@@ -138,18 +139,10 @@ std::vector<std::string> AppProcess::files() const {
 }
 
 bool AppProcess::waitForExit(DWORD timeoutMs, DWORD& exitCode) {
-    if (!process_.hProcess || WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) {
+    if (!process_.get() || WaitForSingleObject(process_.get(), timeoutMs) != WAIT_OBJECT_0) {
         return false;
     }
-    return GetExitCodeProcess(process_.hProcess, &exitCode) != 0;
-}
-
-void AppProcess::closeHandles() {
-    if (process_.hProcess) {
-        CloseHandle(process_.hThread);
-        CloseHandle(process_.hProcess);
-    }
-    process_ = {};
+    return GetExitCodeProcess(process_.get(), &exitCode) != 0;
 }
 
 }  // namespace marquill::peers

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/owners.h"
+
 namespace marquill::peers {
 
 // A copy of a program in a fresh temporary folder, started as a user starts it. The destructor ends a copy that is
@@ -29,7 +31,7 @@ public:
     // From the call that created the process to the first sight of its main window, in seconds.
     double secondsToWindow() const { return secondsToWindow_; }
     // The running program's process; null before start().
-    HANDLE process() const { return process_.hProcess; }
+    HANDLE process() const { return process_.get(); }
     // The Windows path of `name` in the program's folder.
     std::string pathOf(const std::string& name) const;
     // The names of the files and folders in the program's folder, its own copy included.
@@ -39,14 +41,12 @@ public:
     bool waitForExit(DWORD timeoutMs, DWORD& exitCode);
 
 private:
-    void closeHandles();
-
     std::string folder_;
     std::string fileName_;
     std::string arguments_;
     bool copied_ = false;
     double secondsToWindow_ = 0;
-    PROCESS_INFORMATION process_ = {};
+    win32::KernelHandle process_;
     HWND mainWindow_ = nullptr;
 };
 

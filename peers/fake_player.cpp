@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "platform/win32/window_procedure.h"
+
 namespace marquill::peers {
 namespace {
 
@@ -27,7 +29,7 @@ void registerPlayerClass(WNDPROC procedure) {
 }  // namespace
 
 FakePlayer::FakePlayer(const std::string& title, const PlayerReplies& replies, bool visible) : replies_(replies) {
-    registerPlayerClass(windowProc);
+    registerPlayerClass(win32::attachedWindowProc<FakePlayer>);
     CreateWindowExW(0, kPlayerClass, L"", WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0), 0, 0, 360, 90, nullptr,
                     nullptr, GetModuleHandleA(nullptr), this);
     setTitle(title);
@@ -75,23 +77,10 @@ int FakePlayer::queryCount(std::int32_t queryCode) const {
     return found == queryCountByCode_.end() ? 0 : found->second;
 }
 
-LRESULT CALLBACK FakePlayer::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT FakePlayer::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* player = static_cast<FakePlayer*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        player->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(player));
+        window_ = window;
     }
-    auto* player = reinterpret_cast<FakePlayer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (player == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    }
-    return player->handle(message, wParam, lParam);
-}
-
-LRESULT FakePlayer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kQueryMessage) {
         const LRESULT reply = answer(wParam, lParam);
         std::optional<Song> next;

@@ -45,9 +45,10 @@ public:
     // The queries with this code (lParam) so far.
     int queryCount(std::int32_t queryCode) const;
 
+    // Its window's messages, through attachedWindowProc.
+    LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
 private:
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT answer(WPARAM wParam, LPARAM lParam);
 
     struct Song {

@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/win32/window_procedure.h"
+
 namespace marquill::peers {
 namespace {
-
-constexpr const char* kNodeProperty = "MarquillPeerNode";
 
 void ensureClass(const char* className) {
     WNDCLASSEXA existing = {};
@@ -27,12 +27,15 @@ void ensureClass(const char* className) {
 
 }  // namespace
 
+// One window of the tree, subclassed: it records what it receives, then hands it to its class's own procedure.
 struct PeerTree::Node {
     PeerTree* tree;
     std::string label;
     WNDPROC original;
     bool top;
     bool unicode;
+
+    LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 };
 
 PeerTree::PeerTree(const std::vector<PeerNode>& nodes, const PeerWindowOptions& options)
@@ -59,8 +62,8 @@ PeerTree::PeerTree(const std::vector<PeerNode>& nodes, const PeerWindowOptions& 
                                                   height, parent, nullptr, GetModuleHandleA(nullptr), &mdi);
         windows_.push_back(window);
         nodes_.push_back(std::make_unique<Node>(Node{this, node.label, nullptr, top, options.unicode}));
-        SetPropA(window, kNodeProperty, nodes_.back().get());
-        const auto procedure = reinterpret_cast<LONG_PTR>(recordingProc);
+        win32::attachWindow(window, nodes_.back().get());
+        const auto procedure = reinterpret_cast<LONG_PTR>(win32::attachedWindowProc<Node>);
         nodes_.back()->original =
             reinterpret_cast<WNDPROC>(options.unicode ? SetWindowLongPtrW(window, GWLP_WNDPROC, procedure)
                                                       : SetWindowLongPtrA(window, GWLP_WNDPROC, procedure));
@@ -82,52 +85,40 @@ PeerTree::~PeerTree() {
     }
 }
 
-LRESULT CALLBACK PeerTree::recordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    auto* node = static_cast<Node*>(GetPropA(window, kNodeProperty));
-    if (node == nullptr) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    Recorder& recorder = node->tree->recorder_;
-    const auto passOn = [&] {
-        return node->unicode ? CallWindowProcW(node->original, window, message, wParam, lParam)
-                             : CallWindowProcA(node->original, window, message, wParam, lParam);
-    };
+LRESULT PeerTree::Node::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SETTEXT: {
-            const std::string text = lParam == 0     ? ""
-                                     : node->unicode ? utf8FromWide(reinterpret_cast<const wchar_t*>(lParam))
-                                                     : reinterpret_cast<const char*>(lParam);
-            recorder.add(node->label + " text " + text);
-            if (node->tree->onText_) {
-                node->tree->onText_(node->label);
+            const std::string text = lParam == 0 ? ""
+                                     : unicode   ? utf8FromWide(reinterpret_cast<const wchar_t*>(lParam))
+                                                 : reinterpret_cast<const char*>(lParam);
+            tree->recorder_.add(label + " text " + text);
+            if (tree->onText_) {
+                tree->onText_(label);
             }
             break;
         }
         case WM_CHAR:
-            recorder.add(node->label + " char " + std::to_string(wParam));
+            tree->recorder_.add(label + " char " + std::to_string(wParam));
             break;
         case WM_LBUTTONDOWN:
-            recorder.add(node->label + " down");
+            tree->recorder_.add(label + " down");
             break;
         case WM_LBUTTONUP:
-            recorder.add(node->label + " up");
+            tree->recorder_.add(label + " up");
             break;
         case WM_SIZE:
-            if (node->top && node->tree->list_) {
-                MoveWindow(node->tree->list_, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+            if (top && tree->list_) {
+                MoveWindow(tree->list_, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
             }
             break;
         case WM_DESTROY:
-            if (node->top && node->tree->quitOnClose_) {
+            if (top && tree->quitOnClose_) {
                 PostQuitMessage(0);
             }
             break;
-        case WM_NCDESTROY: {
-            RemovePropA(window, kNodeProperty);
-            return passOn();
-        }
     }
-    return passOn();
+    return unicode ? CallWindowProcW(original, window, message, wParam, lParam)
+                   : CallWindowProcA(original, window, message, wParam, lParam);
 }
 
 void PeerTree::showLine(const std::string& line) {

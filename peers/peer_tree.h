@@ -51,7 +51,6 @@ public:
 
 private:
     struct Node;
-    static LRESULT CALLBACK recordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     void showLine(const std::string& line);
 
     Recorder recorder_;

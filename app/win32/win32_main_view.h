@@ -2,18 +2,18 @@
 
 #include <windows.h>
 
-#include <map>
 #include <memory>
 
 #include "app/main_controller.h"
 #include "app/main_view.h"
-#include "app/win32/gdi_object.h"
+#include "app/win32/control_factory.h"
+#include "app/win32/keyboard_navigation.h"
 #include "platform/ansi_codec.h"
 
 namespace marquill::win32 {
 
 // The main window over real controls, built from the window description. It passes the window's events to the
-// controller and does what the controller asks of the window.
+// controller and does what the controller asks of the window. The MainView names are the house style's.
 class Win32MainView final : public MainView {
 public:
     Win32MainView(HINSTANCE instance, const AnsiCodec& codec);
@@ -26,7 +26,7 @@ public:
     HWND window() const { return window_; }
 
     // Tab and Shift+Tab between the controls by their tab indexes; true when `message` was such a key and is done.
-    bool navigate(const MSG& message);
+    bool navigate(const MSG& message) { return keyboard_.handleTab(window_, message); }
 
     std::wstring text(int control) const override;
     void setText(int control, const std::wstring& text) override;
@@ -45,28 +45,24 @@ public:
     void messageBox(const std::wstring& text, const std::wstring& caption) override;
     void endProgram() override;
 
+    // The window's messages (main_window_messages.cpp), through attachedWindowProc.
+    LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
 private:
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void createControls();
+    bool registerClass() const;
+    LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     void command(int control, int notification);
-    void moveFocus(bool backwards);
-    HBRUSH background(HWND control, HDC dc) const;
+    void optionClicked(int control);
     HWND item(int control) const { return GetDlgItem(window_, control); }
 
     HINSTANCE instance_;
     const AnsiCodec& codec_;
-    int dpiX_ = 96;
-    int dpiY_ = 96;
-    HICON icon_ = nullptr;
-    GdiObject<HFONT> regularFont_;
-    GdiObject<HFONT> boldFont_;
-    std::map<int, GdiObject<HBRUSH>> backgrounds_;
+    ControlResources resources_;
+    KeyboardNavigation keyboard_;
     UINT taskbarCreated_ = 0;
 
     HWND window_ = nullptr;
     std::unique_ptr<MainController> controller_;
-    HWND lastFocus_ = nullptr;
     std::wstring title_;  // the title box's text at its last change
     bool timerEnabled_ = false;
 };

@@ -4,24 +4,17 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <memory>
-#include <type_traits>
 #include <vector>
+
+#include "platform/win32/owners.h"
 
 namespace marquill::win32 {
 namespace {
 
 constexpr std::size_t kWriteChunkBytes = 1 << 20;
 
-struct FileCloser {
-    using pointer = HANDLE;
-    void operator()(HANDLE file) const { CloseHandle(file); }
-};
-using FileHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, FileCloser>;
-
-FileHandle openFile(const std::wstring& path, DWORD access, DWORD share, DWORD disposition) {
-    const HANDLE file = CreateFileW(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-    return FileHandle(file == INVALID_HANDLE_VALUE ? nullptr : file);
+KernelHandle openFile(const std::wstring& path, DWORD access, DWORD share, DWORD disposition) {
+    return ownedFile(CreateFileW(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 std::wstring systemErrorText(DWORD error) {
@@ -39,7 +32,7 @@ std::wstring systemErrorText(DWORD error) {
 
 // The error of creating, writing or flushing the file; 0 when all of `bytes` reached the disk.
 DWORD writeNewFile(const std::wstring& path, std::string_view bytes) {
-    const FileHandle file = openFile(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
+    const KernelHandle file = openFile(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
     if (!file) {
         return GetLastError();
     }
@@ -86,7 +79,7 @@ bool Win32Files::isPlainFile(const std::wstring& path) const {
 }
 
 std::optional<std::string> Win32Files::readAll(const std::wstring& path, std::size_t maxBytes) {
-    const FileHandle file = openFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
+    const KernelHandle file = openFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
     LARGE_INTEGER size;
     if (!file || !GetFileSizeEx(file.get(), &size) || static_cast<std::uint64_t>(size.QuadPart) > maxBytes) {
         return std::nullopt;

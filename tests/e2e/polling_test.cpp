@@ -5,7 +5,6 @@
 
 #include "peers/remote_control.h"
 #include "peers/window_trees.h"
-#include "support/drawn_font.h"
 #include "support/e2e_fixture.h"
 #include "tests/support/expected_layout.h"
 
@@ -78,23 +77,6 @@ TEST_F(PollingTest, DisablingStopsPollingAndEmptiesTheTitle) {
     EXPECT_EQ(text(ui::kTxtTitle), "");
     ASSERT_TRUE(peers::click(control(ui::kChkEnable)));
     EXPECT_TRUE(showsWithin(ui::kTxtTitle, "Second - Song"));
-}
-
-// The option group decides which template box is shown and which caption is bold; one box and one bold
-// caption, always of the same index.
-TEST_F(PollingTest, EachOptionShowsItsTemplateBoxOnly) {
-    start();
-    for (const int chosen : {2, 3, 1, 1, 0}) {
-        ASSERT_TRUE(peers::click(control(ui::optFormate(chosen))));
-        for (int i = 0; i < static_cast<int>(std::size(peers::kChatClients)); ++i) {
-            EXPECT_EQ(IsWindowVisible(control(ui::txtData(i))) != 0, i == chosen) << chosen << ": txtData(" << i << ")";
-            EXPECT_TRUE(drawnIn(control(ui::optFormate(i)), i == chosen ? Weight::Bold : Weight::Regular, kWaitMs))
-                << chosen << ": optFormate(" << i << ")";
-            EXPECT_EQ(SendMessageA(control(ui::optFormate(i)), BM_GETCHECK, 0, 0),
-                      i == chosen ? BST_CHECKED : BST_UNCHECKED)
-                << chosen << ": optFormate(" << i << ")";
-        }
-    }
 }
 
 // The test button must reach the 4th child's first grandchild chain of the GTK window, nothing else.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "peers/remote_control.h"
+#include "platform/win32/owners.h"
 #include "support/app_window.h"
 #include "support/e2e_fixture.h"
 #include "tests/support/expected_defaults.h"
@@ -21,63 +22,57 @@ const Names kFolderAfterSave = {"MarquillAmp.exe", "aim.txt", "aol.txt", "mirc.t
 const char* const kTemplateFiles[] = {"aim.txt", "aol.txt", "yahoo.txt", "mirc.txt"};
 
 std::optional<std::string> readFile(const std::string& path) {
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    const win32::KernelHandle file =
+        win32::ownedFile(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file) {
         return std::nullopt;
     }
-    std::string bytes(GetFileSize(file, nullptr), '\0');
+    std::string bytes(GetFileSize(file.get(), nullptr), '\0');
     DWORD read = 0;
     const bool complete =
         bytes.empty() ||
-        (ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr) && read == bytes.size());
-    CloseHandle(file);
+        (ReadFile(file.get(), &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr) && read == bytes.size());
     return complete ? std::optional<std::string>(bytes) : std::nullopt;
 }
 
 bool writeFile(const std::string& path, const std::string& bytes, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributes, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    const win32::KernelHandle file =
+        win32::ownedFile(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributes, nullptr));
+    if (!file) {
         return false;
     }
     DWORD written = 0;
-    const bool complete =
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
-    return CloseHandle(file) && complete;
+    const bool complete = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                          written == bytes.size();
+    return complete;
 }
 
 // A template file the test keeps open without sharing, as another program may: nobody else can open it.
 class HeldFile {
 public:
     HeldFile(const std::string& path, const std::string& bytes)
-        : file_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr)) {
+        : file_(win32::ownedFile(
+              CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr))) {
         DWORD written = 0;
-        held_ = file_ != INVALID_HANDLE_VALUE &&
-                WriteFile(file_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        held_ = file_ && WriteFile(file_.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
                 written == bytes.size();
     }
-    ~HeldFile() {
-        if (file_ != INVALID_HANDLE_VALUE) {
-            CloseHandle(file_);
-        }
-    }
-    HeldFile(const HeldFile&) = delete;
-    HeldFile& operator=(const HeldFile&) = delete;
 
     bool held() const { return held_; }
 
     // The content, read through the test's own handle.
     std::string content() const {
-        std::string bytes(GetFileSize(file_, nullptr), '\0');
+        std::string bytes(GetFileSize(file_.get(), nullptr), '\0');
         DWORD read = 0;
-        SetFilePointer(file_, 0, nullptr, FILE_BEGIN);
-        if (!bytes.empty() && !ReadFile(file_, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr)) {
+        SetFilePointer(file_.get(), 0, nullptr, FILE_BEGIN);
+        if (!bytes.empty() && !ReadFile(file_.get(), &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr)) {
             return "(unreadable)";
         }
         return bytes.substr(0, read);
     }
 
 private:
-    HANDLE file_;
+    win32::KernelHandle file_;
     bool held_ = false;
 };
 

@@ -6,6 +6,8 @@
 
 #include <filesystem>
 
+#include "platform/win32/owners.h"
+
 namespace marquill::win32 {
 namespace {
 
@@ -122,11 +124,12 @@ TEST(Win32Files, LockedFileKeepsItsContentAndReportsTheReason) {
     Win32Files files;
     const std::wstring path = folder.file(L"aim.txt");
     ASSERT_EQ(files.replaceContent(path, "old"), std::nullopt);
-    const HANDLE lock = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    win32::KernelHandle lock =
+        win32::ownedFile(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(lock);
     const std::optional<std::wstring> reason = files.replaceContent(path, "new");
     EXPECT_EQ(files.readAll(path, kNoBound), std::nullopt) << "held without sharing";
-    CloseHandle(lock);
+    lock.reset();
     ASSERT_TRUE(reason.has_value());
     EXPECT_FALSE(reason->empty());
     EXPECT_NE(reason->back(), L'\n');

@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "platform/win32/owners.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_event_pump.h"
 #include "platform/win32/win32_ansi_codec.h"
@@ -28,14 +29,14 @@ struct RealLink {
 // A player that stops answering must not hold up the program: a query gives up after the bound, answers 0 as if
 // there were no player, and returns at once while the player stays hung.
 TEST(HungPlayer, QueriesGiveUpAfterTheBoundAndThenAtOnce) {
-    HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    const win32::KernelHandle release(CreateEventA(nullptr, TRUE, FALSE, nullptr));
     test::WindowThread playerThread;
     playerThread.createWindow("Winamp v1.x", "1. Stuck - Song - Winamp", nullptr,
                               [&](UINT message, WPARAM, LPARAM, LRESULT& reply) {
                                   if (message != WM_USER) {
                                       return false;
                                   }
-                                  WaitForSingleObject(release, 30000);
+                                  WaitForSingleObject(release.get(), 30000);
                                   reply = 12;
                                   return true;
                               });
@@ -54,8 +55,7 @@ TEST(HungPlayer, QueriesGiveUpAfterTheBoundAndThenAtOnce) {
     EXPECT_LT(secondsSince(start), 1.0) << "a window known to hang is not waited for again";
     EXPECT_TRUE(player.IsRunning());
 
-    SetEvent(release);
-    CloseHandle(release);
+    SetEvent(release.get());
 }
 
 TEST(AnsweringPlayer, QueriesBehaveAsPlainSends) {

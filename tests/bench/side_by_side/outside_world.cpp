@@ -35,7 +35,6 @@ OutsideWorld::~OutsideWorld() {
         chat_.reset();
         player_.reset();
     });
-    CloseHandle(arrived_);
 }
 
 int OutsideWorld::playNextSong() {
@@ -55,7 +54,7 @@ double OutsideWorld::arrivalOf(int song, DWORD timeoutMs) {
             }
         }
         const DWORD waited = GetTickCount() - start;
-        if (waited >= timeoutMs || WaitForSingleObject(arrived_, timeoutMs - waited) != WAIT_OBJECT_0) {
+        if (waited >= timeoutMs || WaitForSingleObject(arrived_.get(), timeoutMs - waited) != WAIT_OBJECT_0) {
             return -1;
         }
     }
@@ -72,7 +71,7 @@ void OutsideWorld::noteLine(const std::string& line) {
         lastText_ = line;
         lastArrival_ = at;
     }
-    SetEvent(arrived_);
+    SetEvent(arrived_.get());
 }
 
 }  // namespace marquill::bench

@@ -9,6 +9,7 @@
 #include "peers/fake_player.h"
 #include "peers/peer_tree.h"
 #include "peers/stopwatch.h"
+#include "platform/win32/owners.h"
 #include "support/window_thread.h"
 
 namespace marquill::bench {
@@ -42,7 +43,7 @@ private:
     std::unique_ptr<peers::FakePlayer> player_;
     std::unique_ptr<peers::PeerTree> chat_;
     int song_ = 0;
-    HANDLE arrived_;
+    win32::KernelHandle arrived_;
     std::mutex mutex_;
     std::string lastText_;
     double lastArrival_ = 0;

@@ -16,24 +16,23 @@ HangingChat::HangingChat(peers::ChatClient client)
         if (message != kHangMessage) {
             return false;
         }
-        SetEvent(hung_);
-        WaitForSingleObject(release_, kHangLimitMs);
+        SetEvent(hung_.get());
+        WaitForSingleObject(release_.get(), kHangLimitMs);
         return true;
     });
 }
 
 HangingChat::~HangingChat() {
-    SetEvent(release_);
+    SetEvent(release_.get());
     thread_.run([this] {
         tree_.reset();
         DestroyWindow(blocker_);
     });
-    CloseHandle(release_);
-    CloseHandle(hung_);
 }
 
 bool HangingChat::hang() {
-    return PostMessageA(blocker_, kHangMessage, 0, 0) && WaitForSingleObject(hung_, kHangStartMs) == WAIT_OBJECT_0;
+    return PostMessageA(blocker_, kHangMessage, 0, 0) &&
+           WaitForSingleObject(hung_.get(), kHangStartMs) == WAIT_OBJECT_0;
 }
 
 }  // namespace marquill::test

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "peers/peer_tree.h"
+#include "platform/win32/owners.h"
 #include "peers/window_trees.h"
 #include "support/window_thread.h"
 
@@ -26,8 +27,8 @@ public:
     static constexpr DWORD kHangLimitMs = 30000;
 
 private:
-    HANDLE hung_;
-    HANDLE release_;
+    win32::KernelHandle hung_;
+    win32::KernelHandle release_;
     WindowThread thread_;
     std::unique_ptr<peers::PeerTree> tree_;
     HWND blocker_ = nullptr;

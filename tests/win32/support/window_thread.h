@@ -6,6 +6,8 @@
 #include <string>
 #include <thread>
 
+#include "platform/win32/owners.h"
+
 namespace marquill::test {
 
 // What a test window answers to a message; returns false to leave it to DefWindowProc.
@@ -34,7 +36,7 @@ private:
 
     std::thread thread_;
     DWORD threadId_ = 0;
-    HANDLE ready_;
+    win32::KernelHandle ready_;
 };
 
 }  // namespace marquill::test

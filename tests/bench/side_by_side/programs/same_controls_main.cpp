@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/main_window_description.h"
+#include "platform/win32/owners.h"
 #include "platform/win32/win32_ansi_codec.h"
 
 // The limit for the program's start-up and memory: a window of the same size with the same 26 standard controls,
@@ -76,10 +77,9 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 int main(int argc, char** argv) {
     const bool empty = argc > 1 && std::strcmp(argv[1], "empty") == 0;
-    const HDC screen = GetDC(nullptr);
-    const int dpiX = GetDeviceCaps(screen, LOGPIXELSX);
-    const int dpiY = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const marquill::win32::ScreenDc screen;
+    const int dpiX = GetDeviceCaps(screen.get(), LOGPIXELSX);
+    const int dpiY = GetDeviceCaps(screen.get(), LOGPIXELSY);
 
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = windowProc;

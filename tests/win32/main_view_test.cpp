@@ -1,0 +1,295 @@
+#include "app/win32/win32_main_view.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/main_window_description.h"
+#include "peers/peer_tree.h"
+#include "peers/window_trees.h"
+#include "platform/sim/sim_files.h"
+#include "platform/win32/owners.h"
+#include "platform/win32/win32_ansi_codec.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_event_pump.h"
+#include "platform/win32/win32_window_services.h"
+#include "support/window_thread.h"
+#include "tests/support/expected_defaults.h"
+#include "tests/support/expected_layout.h"
+
+namespace marquill::win32 {
+namespace {
+
+namespace layout = test::layout;
+namespace id = mainwindow::id;
+
+// The control a row of the expected layout names, by the window description's id.
+int idOf(const std::string& name) {
+    for (const mainwindow::ControlDescription& control : mainwindow::kControls) {
+        const std::string index =
+            control.index == mainwindow::kNoIndex ? "" : "(" + std::to_string(control.index) + ")";
+        if (name == control.name + index) {
+            return control.id;
+        }
+    }
+    return 0;
+}
+
+std::string classOf(HWND window) {
+    char name[32] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string textOf(HWND window) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// The real main window, created in this process on a thread of its own as the program creates it, with no template
+// files beside it. Destroying it ends that thread's message loop, so it lives as long as the test.
+class MainViewTest : public ::testing::Test {
+protected:
+    MainViewTest() {
+        ui.run([this] {
+            view = std::make_unique<Win32MainView>(GetModuleHandleW(nullptr), codec);
+            created = view->create(MainServices{windows, clock, events, codec, files});
+        });
+    }
+    // Under Wine, hiding the shown window waits about 2 s for the X server; every test pays it once.
+    ~MainViewTest() override {
+        ui.run([this] { view.reset(); });
+    }
+
+    HWND control(const std::string& name) const { return GetDlgItem(view->window(), idOf(name)); }
+
+    Win32AnsiCodec codec;
+    Win32WindowServices windows{codec};
+    Win32Clock clock;
+    Win32EventPump events;
+    sim::SimFiles files{L"C:\\MarquillViewTest"};
+    test::WindowThread ui;
+    std::unique_ptr<Win32MainView> view;
+    bool created = false;
+};
+
+// What the controls are made of, by the kind a user sees: an option that is no radio button, a template box that
+// is no multi-line box or keeps its sunken edge, is another control from the one described.
+struct ExpectedStyle {
+    const char* namePrefix;
+    DWORD styleMask;
+    DWORD style;
+    DWORD exStyleMask;
+    DWORD exStyle;
+};
+
+constexpr DWORD kEdges = WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
+constexpr DWORD kFrames = WS_BORDER | WS_DLGFRAME | WS_THICKFRAME;
+constexpr ExpectedStyle kStyles[] = {
+    {"optFormate", BS_TYPEMASK, BS_RADIOBUTTON, 0, 0},
+    {"chkEnable", BS_TYPEMASK | WS_TABSTOP, BS_AUTOCHECKBOX | WS_TABSTOP, 0, 0},
+    {"Command1", BS_TYPEMASK | WS_TABSTOP, BS_PUSHBUTTON | WS_TABSTOP, 0, 0},
+    {"cmdSave", BS_TYPEMASK | WS_TABSTOP | kFrames, BS_PUSHBUTTON | WS_TABSTOP, kEdges, WS_EX_STATICEDGE},
+    {"frmMesg", BS_TYPEMASK | WS_TABSTOP, BS_GROUPBOX, 0, 0},
+    {"txtData", ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP | kFrames,
+     ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP, kEdges, WS_EX_STATICEDGE},
+    {"txtTitle", ES_MULTILINE | ES_AUTOHSCROLL | WS_TABSTOP, ES_AUTOHSCROLL | WS_TABSTOP, kEdges, WS_EX_CLIENTEDGE},
+    {"Image1", SS_TYPEMASK, SS_ICON, 0, 0},
+    {"lbl", SS_TYPEMASK | SS_NOPREFIX | WS_TABSTOP, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, 0},
+    {"Label1", SS_TYPEMASK | SS_NOPREFIX | WS_TABSTOP, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, 0},
+};
+
+// Every control as the layout describes it: its class, kind, edge, text, place, font and visibility. A control
+// off by a pixel, in another font or weight, or shown when it should not be, is a different window from the one
+// users know.
+TEST_F(MainViewTest, BuildsEveryControlAsTheLayoutDescribes) {
+    ASSERT_TRUE(created);
+    const ScreenDc screen;
+    const int dpiX = GetDeviceCaps(screen.get(), LOGPIXELSX);
+    const int dpiY = GetDeviceCaps(screen.get(), LOGPIXELSY);
+    RECT client;
+    GetClientRect(view->window(), &client);
+    EXPECT_EQ(client.right, layout::pixelsOf(layout::kClientWidthTwips, dpiX));
+    EXPECT_EQ(client.bottom, layout::pixelsOf(layout::kClientHeightTwips, dpiY));
+    for (const layout::ExpectedControl& expected : layout::kControls) {
+        const std::string name = expected.name;
+        const HWND window = control(name);
+        ASSERT_NE(window, nullptr) << name;
+        EXPECT_STRCASEEQ(classOf(window).c_str(), expected.className) << name;
+
+        const auto style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
+        const auto exStyle = static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE));
+        int styled = 0;
+        for (const ExpectedStyle& kind : kStyles) {
+            if (name.rfind(kind.namePrefix, 0) == 0) {
+                ++styled;
+                EXPECT_EQ(style & kind.styleMask, kind.style) << name;
+                EXPECT_EQ(exStyle & kind.exStyleMask, kind.exStyle) << name;
+            }
+        }
+        EXPECT_EQ(styled, 1) << name;
+
+        if (expected.caption != nullptr) {
+            EXPECT_EQ(textOf(window), expected.caption) << name;
+        } else if (name.rfind("txtData(", 0) == 0) {
+            EXPECT_EQ(textOf(window), test::expectedDefaultTemplate(name[8] - '0')) << name;
+        } else {
+            EXPECT_EQ(textOf(window), "") << name;
+        }
+
+        const layout::Pixels pixels = layout::expectedPixels(expected, dpiX, dpiY);
+        RECT rect;
+        GetWindowRect(window, &rect);
+        MapWindowPoints(nullptr, view->window(), reinterpret_cast<POINT*>(&rect), 2);
+        EXPECT_EQ((std::vector<LONG>{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}),
+                  (std::vector<LONG>{pixels.left, pixels.top, pixels.width, pixels.height}))
+            << name;
+        EXPECT_EQ(IsWindowVisible(window) != 0, expected.start == layout::kShown) << name;
+        EXPECT_TRUE(IsWindowEnabled(window)) << name;
+
+        if (name == "Image1") {
+            continue;  // a picture draws no text
+        }
+        LOGFONTA font = {};
+        ASSERT_NE(GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof font, &font), 0)
+            << name;
+        EXPECT_STREQ(font.lfFaceName, "Tahoma") << name;
+        EXPECT_EQ(font.lfHeight, -MulDiv(825, dpiY, 7200)) << name << ": 8.25 pt";
+        EXPECT_EQ(font.lfWeight, expected.weight == layout::kBold ? FW_BOLD : FW_NORMAL) << name;
+    }
+    EXPECT_EQ(SendMessageA(control("optFormate(0)"), BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
+// A click on an option shows only its template and makes only its caption bold; any other choice of box or weight
+// has the user edit one client's template while another's is shown.
+TEST_F(MainViewTest, AnOptionClickShowsItsTemplateInBold) {
+    ASSERT_TRUE(created);
+    for (const int chosen : {2, 2, 0, 3, 1}) {
+        ui.run([&] { SendMessageA(control("optFormate(" + std::to_string(chosen) + ")"), BM_CLICK, 0, 0); });
+        for (int client = 0; client < 4; ++client) {
+            const std::string option = "optFormate(" + std::to_string(client) + ")";
+            LOGFONTA font = {};
+            GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control(option), WM_GETFONT, 0, 0)), sizeof font, &font);
+            EXPECT_EQ(font.lfWeight, client == chosen ? FW_BOLD : FW_NORMAL) << option << " after " << chosen;
+            EXPECT_EQ(SendMessageA(control(option), BM_GETCHECK, 0, 0), client == chosen ? BST_CHECKED : BST_UNCHECKED)
+                << option << " after " << chosen;
+            EXPECT_EQ(IsWindowVisible(control("txtData(" + std::to_string(client) + ")")) != 0, client == chosen)
+                << "txtData(" << client << ") after " << chosen;
+        }
+    }
+}
+
+// The title box raises its change, and so an announcement, exactly when its text changes: inside the write, not
+// for a write of the text it holds (the edit control notifies that too), and once per keystroke the user types.
+TEST_F(MainViewTest, TheTitleBoxAnnouncesOncePerRealChange) {
+    ASSERT_TRUE(created);
+    test::WindowThread chatThread;
+    std::unique_ptr<peers::PeerTree> mirc;
+    chatThread.run([&] {
+        mirc = std::make_unique<peers::PeerTree>(peers::chatWindowTree(peers::ChatClient::Mirc),
+                                                 peers::PeerWindowOptions{});
+    });
+    ui.run([&] {
+        for (int client = 0; client < 3; ++client) {
+            view->setText(id::txtData(client), L"");
+        }
+        view->setText(id::txtData(3), L"%s");
+    });
+    const HWND title = control("txtTitle");
+    enum class Act { Write, SetFromOutside, Type };
+    const struct {
+        Act act;
+        const wchar_t* text;  // the text written, or the one key typed
+        std::vector<std::string> announced;
+    } steps[] = {
+        {Act::Write, L"A", {"A"}}, {Act::Write, L"A", {}},    {Act::SetFromOutside, L"A", {}},
+        {Act::Type, L"b", {"Ab"}}, {Act::Type, L"\b", {"A"}}, {Act::SetFromOutside, L"B", {"B"}},
+        {Act::Write, L"", {}},  // empty: no song to announce
+        {Act::Write, L"B", {"B"}},
+    };
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        const auto& step = steps[i];
+        std::vector<std::string> announced;
+        ui.run([&] {
+            const std::size_t before = mirc->recorder().lines().size();
+            switch (step.act) {
+                case Act::Write:
+                    view->setText(id::kTxtTitle, step.text);
+                    break;
+                case Act::SetFromOutside:
+                    SetWindowTextW(title, step.text);
+                    break;
+                case Act::Type:
+                    SendMessageW(title, EM_SETSEL, GetWindowTextLengthW(title), GetWindowTextLengthW(title));
+                    SendMessageW(title, WM_CHAR, step.text[0], 1);
+                    break;
+            }
+            // Read on return from the write: what the change announced has arrived by then.
+            const std::vector<std::string> lines = mirc->recorder().lines();
+            for (std::size_t line = before; line < lines.size(); ++line) {
+                if (lines[line].rfind("input text ", 0) == 0) {
+                    announced.push_back(lines[line].substr(11));
+                }
+            }
+        });
+        EXPECT_EQ(announced, step.announced) << "step " << i;
+    }
+    chatThread.run([&] { mirc.reset(); });
+}
+
+// Tab and Shift+Tab walk the shown controls by tab index, whatever option was clicked last: an unchecked option
+// button loses its tab stop, and a walk that followed tab stops would skip it.
+TEST_F(MainViewTest, TabWalksTheShownControlsByTabIndex) {
+    ASSERT_TRUE(created);
+    const std::vector<std::string> byTabIndex = {"txtData(0)", "optFormate(0)", "optFormate(1)", "optFormate(2)",
+                                                 "Command1",   "txtData(1)",    "txtData(2)",    "chkEnable",
+                                                 "txtTitle",   "txtData(3)",    "optFormate(3)", "cmdSave"};
+    const auto press = [&](bool shift) {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+        const MSG tab = {GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+        EXPECT_TRUE(view->navigate(tab));
+        keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys);
+    };
+    for (int clicked = -1; clicked < 4; ++clicked) {
+        std::vector<HWND> forward;
+        std::vector<HWND> backward;
+        ui.run([&] {
+            if (clicked >= 0) {
+                SendMessageA(control("optFormate(" + std::to_string(clicked) + ")"), BM_CLICK, 0, 0);
+            }
+            SetFocus(control("cmdSave"));
+            for (std::size_t step = 0; step < 9; ++step) {
+                press(false);
+                forward.push_back(GetFocus());
+            }
+            for (std::size_t step = 0; step < 9; ++step) {
+                press(true);
+                backward.push_back(GetFocus());
+            }
+        });
+        std::vector<HWND> shown;
+        for (const std::string& name : byTabIndex) {
+            if (IsWindowVisible(control(name))) {
+                shown.push_back(control(name));
+            }
+        }
+        ASSERT_EQ(shown.size(), 9u) << "one template box shown after clicking " << clicked;
+        EXPECT_EQ(forward, shown) << "after clicking " << clicked;
+        // Back from the last: the eight before it, then round to the last again.
+        std::vector<HWND> expectedBack(shown.rbegin() + 1, shown.rend());
+        expectedBack.push_back(shown.back());
+        EXPECT_EQ(backward, expectedBack) << "after clicking " << clicked;
+    }
+}
+
+}  // namespace
+}  // namespace marquill::win32
