@@ -26,6 +26,7 @@ struct MainServices {
 
 // The event handlers of the main window frmMain: the whole control flow of the program. Each runs to its end on the
 // user-interface thread; the window reaches the controller only through these calls.
+// Names: Player and TrayIconData are the requirements'; the handlers and the rest follow the house style.
 class MainController {
 public:
     MainController(MainView& view, const MainServices& services);

@@ -13,6 +13,7 @@ enum class WindowState { Normal = 0, Minimised = 1, Maximised = 2 };
 // The title box decides alone when its text has changed: whoever changes it (setText, the user typing, another
 // program), the view calls MainController::titleChanged at once, inside that change, and never when the same text
 // was written again.
+// Names: the house style's; the controls keep their requirement names in the window description.
 class MainView {
 public:
     MainView() = default;

@@ -55,6 +55,8 @@ struct PixelRect {
 constexpr int kNoIndex = -1;     // a control that is not part of an array
 constexpr int kNoTabIndex = -1;  // the timer and the picture
 
+// Names: `name` is each control's requirement name (frmMesg, txtData, optFormate, Command1 ...); the ids and the
+// fields follow the house style.
 struct ControlDescription {
     const char* name;
     int index;

@@ -11,6 +11,8 @@ namespace marquill {
 // text with one WM_SETTEXT and sends it with Enter or a posted click. No state is kept between calls; a client
 // without an open chat window receives nothing, and nothing is reported. A chat window is waited for as long as
 // kAnswerTimeoutMs for each message, and not at all once it is known to hang.
+// Names: SendToAIM, SendToAOL, SendToYahoo, SendToMirc, ClickAIMSend and ClickYahooSend are the requirements';
+// the private helpers follow the house style.
 class ChatDrivers {
 public:
     explicit ChatDrivers(WindowServices& windows);

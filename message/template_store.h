@@ -17,6 +17,7 @@ struct SaveFailure {
 // The template files beside the program, read and written whole (format: message/template_file.h). Each file name
 // (such as \aim.txt) is appended to the program directory as it is: at a drive's root the path holds two
 // backslashes in a row.
+// Names: LoadTemplates is the requirements'; save and the rest follow the house style.
 class TemplateStore {
 public:
     TemplateStore(Files& files, const AnsiCodec& codec, std::vector<std::wstring> fileNames);

@@ -22,6 +22,7 @@ using TrayRecordBytes = std::array<std::uint8_t, 88>;
 // and argument order of the Win32 calls. Every send is bounded (SendMessageTimeout with SMTO_ABORTIFHUNG), so no
 // other program can hold up the caller for longer than the timeout it gives.
 // Text crosses in wide characters; where a call has to carry ANSI text, the implementation converts it.
+// Names: each method is its Win32 call's, in the house style's camelCase.
 class WindowServices {
 public:
     WindowServices() = default;

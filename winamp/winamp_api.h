@@ -11,6 +11,7 @@ namespace marquill {
 
 // What one reading of the player gives the polling tick: the caption and the three replies it needs. The five
 // values follow from it by the same rules as the members of the same names, and fail as they do.
+// Names: the five values carry their members' requirement names; the fields follow the house style.
 struct PlayerReading {
     std::wstring caption;  // backspaces dropped
     std::int32_t positionMs = 0;
@@ -28,6 +29,8 @@ struct PlayerReading {
 // Every member looks the window up again, so the player may come and go between calls. The members that compute
 // numbers throw OverflowError or DivisionByZeroError; SongTitle and TrackNumber never throw. A player that does not
 // answer a query within kAnswerTimeoutMs is treated like no player: the reply is 0.
+// Names: the class, its 22 members (Stop_ and Next_ with their underscore), SendUserMessage, PostCommand,
+// FindWinamp and hWinamp are the requirements'; readCaption, readTrack, query and titleText follow the house style.
 class WinampAPI {
 public:
     WinampAPI(WindowServices& windows, const Clock& clock, EventPump& events);

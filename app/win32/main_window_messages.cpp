@@ -57,6 +57,12 @@ LRESULT Win32MainView::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
                 controller_->queryUnload();
             }
             return 0;
+    }
+    return drawAndFocus(message, wParam, lParam);
+}
+
+LRESULT Win32MainView::drawAndFocus(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
             if (HBRUSH brush =

@@ -50,7 +50,9 @@ public:
 
 private:
     bool registerClass() const;
+    // The controller's events, then the controls' colours and the keyboard focus.
     LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT drawAndFocus(UINT message, WPARAM wParam, LPARAM lParam);
     void command(int control, int notification);
     void optionClicked(int control);
     HWND item(int control) const { return GetDlgItem(window_, control); }
