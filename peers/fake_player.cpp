@@ -9,6 +9,7 @@ namespace {
 
 constexpr const wchar_t* kPlayerClass = L"Winamp v1.x";
 constexpr UINT kQueryMessage = WM_USER;
+constexpr UINT_PTR kScrollTimer = 1;
 
 void registerPlayerClass(WNDPROC procedure) {
     WNDCLASSEXW existing = {};
@@ -43,12 +44,45 @@ FakePlayer::~FakePlayer() {
 
 void FakePlayer::setTitle(const std::string& title) {
     SetWindowTextA(window_, title.c_str());
+    // The plain caption as the window stores it, so that a code page's bytes scroll as they were set.
+    std::wstring plain(static_cast<std::size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
+    plain.resize(static_cast<std::size_t>(GetWindowTextW(window_, plain.data(), static_cast<int>(plain.size()))));
+    std::lock_guard<std::mutex> lock(mutex_);
+    plain_ = plain;
+    step_ = 0;
     InvalidateRect(window_, nullptr, TRUE);
 }
 
 void FakePlayer::setTitle(const std::wstring& title) {
-    SetWindowTextW(window_, title.c_str());
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        plain_ = title;
+        step_ = 0;
+    }
+    showTitle(title);
+}
+
+void FakePlayer::setScroll(unsigned stepsPerSecond) {
+    if (stepsPerSecond == 0) {
+        KillTimer(window_, kScrollTimer);
+    } else {
+        SetTimer(window_, kScrollTimer, 1000 / stepsPerSecond, nullptr);
+    }
+}
+
+void FakePlayer::showTitle(const std::wstring& caption) {
+    SetWindowTextW(window_, caption.c_str());
     InvalidateRect(window_, nullptr, TRUE);
+}
+
+void FakePlayer::scrollOneStep() {
+    std::wstring caption;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        step_ = (step_ + 1) % (plain_.size() + 5);
+        caption = step_ == 0 ? plain_ : (plain_ + L" *** " + plain_).substr(step_);
+    }
+    showTitle(caption);
 }
 
 void FakePlayer::setReplies(const PlayerReplies& replies) {
@@ -95,6 +129,10 @@ LRESULT FakePlayer::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             setTitle(next->title);
         }
         return reply;
+    }
+    if (message == WM_TIMER && wParam == kScrollTimer) {
+        scrollOneStep();
+        return 0;
     }
     if (message == WM_COMMAND) {
         std::lock_guard<std::mutex> lock(mutex_);

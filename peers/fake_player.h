@@ -34,8 +34,13 @@ public:
 
     HWND window() const { return window_; }
 
+    // The plain caption of the song playing; a scrolling caption starts again from it.
     void setTitle(const std::string& title);  // ANSI bytes
     void setTitle(const std::wstring& title);
+    // Scrolls the caption as the player's own option does, `stepsPerSecond` characters a second (0: still): at step
+    // k the plain caption S from its k-th character on, " *** " and S whole; after " S", S again. Call it on the
+    // player's thread.
+    void setScroll(unsigned stepsPerSecond);
     void setReplies(const PlayerReplies& replies);
     // The next song, title and replies together: it takes over right after the player has answered its next
     // playlist-length query (124), the last question of the program's polling tick, so no tick sees half of it.
@@ -50,6 +55,8 @@ public:
 
 private:
     LRESULT answer(WPARAM wParam, LPARAM lParam);
+    void showTitle(const std::wstring& caption);
+    void scrollOneStep();
 
     struct Song {
         std::string title;
@@ -63,6 +70,8 @@ private:
     int queryCount_ = 0;
     std::map<std::int32_t, int> queryCountByCode_;
     HWND window_ = nullptr;
+    std::wstring plain_;    // the caption a scroll starts from
+    std::size_t step_ = 0;  // how far it has scrolled
 };
 
 }  // namespace marquill::peers

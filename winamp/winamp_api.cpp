@@ -16,12 +16,24 @@ constexpr double kFailedPostWaitSeconds = 10;
 
 using namespace winamp;
 
+namespace {
+
+std::int32_t answered(const std::optional<std::int32_t>& reply) {
+    if (!reply) {
+        throw NoAnswerError();
+    }
+    return *reply;
+}
+
+}  // namespace
+
 std::wstring PlayerReading::SongTitle() const {
     return songTitleFrom(caption);
 }
 
 std::wstring PlayerReading::TrackTime() const {
-    return trackTimeText(elapsedSeconds(positionMs), toInt16(lengthSeconds));
+    const std::int16_t elapsed = elapsedSeconds(answered(positionMs));
+    return trackTimeText(elapsed, toInt16(answered(lengthSeconds)));
 }
 
 std::int16_t PlayerReading::TrackNumber() const {
@@ -29,15 +41,15 @@ std::int16_t PlayerReading::TrackNumber() const {
 }
 
 std::int32_t PlayerReading::TrackTimePercent() const {
-    return percentPlayed(positionMs, lengthSeconds);
+    return percentPlayed(answered(positionMs), answered(lengthSeconds));
 }
 
 std::int16_t PlayerReading::TracksInPlaylist() const {
-    return toInt16(playlistLength);
+    return toInt16(answered(playlistLength));
 }
 
 WinampAPI::WinampAPI(WindowServices& windows, const Clock& clock, EventPump& events)
-    : windows_(windows), clock_(clock), events_(events) {
+    : windows_(windows), clock_(clock), events_(events), scroll_(kTitleBufferCharacters - 1) {
     FindWinamp();
 }
 
@@ -75,13 +87,13 @@ void WinampAPI::Next_() {
 }
 
 std::wstring WinampAPI::TrackTime() {
-    const std::int16_t elapsed = elapsedSeconds(SendUserMessage(kQueryOutputTime, kOutputTimePosition));
-    return trackTimeText(elapsed, toInt16(SendUserMessage(kQueryOutputTime, kOutputTimeLength)));
+    const std::int16_t elapsed = elapsedSeconds(answeredQuery(kQueryOutputTime, kOutputTimePosition));
+    return trackTimeText(elapsed, toInt16(answeredQuery(kQueryOutputTime, kOutputTimeLength)));
 }
 
 std::int32_t WinampAPI::TrackTimePercent() {
-    const std::int32_t length = SendUserMessage(kQueryOutputTime, kOutputTimeLength);
-    const std::int32_t position = SendUserMessage(kQueryOutputTime, kOutputTimePosition);
+    const std::int32_t length = answeredQuery(kQueryOutputTime, kOutputTimeLength);
+    const std::int32_t position = answeredQuery(kQueryOutputTime, kOutputTimePosition);
     return percentPlayed(position, length);
 }
 
@@ -114,7 +126,7 @@ std::int16_t WinampAPI::TrackNumber() {
 }
 
 std::int16_t WinampAPI::TracksInPlaylist() {
-    return toInt16(SendUserMessage(kQueryPlaylistLength, 0));
+    return toInt16(answeredQuery(kQueryPlaylistLength, 0));
 }
 
 void WinampAPI::JumpToFile() {
@@ -155,13 +167,18 @@ void WinampAPI::readTrack(PlayerReading& reading) {
 
 std::int32_t WinampAPI::SendUserMessage(std::int32_t queryCode, std::int32_t data) {
     FindWinamp();
-    return query(queryCode, data);
+    return query(queryCode, data).value_or(0);
 }
 
-std::int32_t WinampAPI::query(std::int32_t queryCode, std::int32_t data) {
-    return windows_
-        .sendMessageTimeout(hWinamp, kQueryMessage, static_cast<std::uint32_t>(data), queryCode, kAnswerTimeoutMs)
-        .value_or(0);
+std::int32_t WinampAPI::answeredQuery(std::int32_t queryCode, std::int32_t data) {
+    FindWinamp();
+    return answered(query(queryCode, data));
+}
+
+std::optional<std::int32_t> WinampAPI::query(std::int32_t queryCode, std::int32_t data) {
+    const std::optional<std::int32_t> reply = windows_.sendMessageTimeout(
+        hWinamp, kQueryMessage, static_cast<std::uint32_t>(data), queryCode, kAnswerTimeoutMs);
+    return hWinamp == 0 ? 0 : reply;  // without a window the call fails, and the failed call's result is 0
 }
 
 std::int32_t WinampAPI::PostCommand(std::int32_t commandId, std::int32_t extra) {
@@ -186,7 +203,7 @@ void WinampAPI::FindWinamp() {
 
 std::wstring WinampAPI::titleText() {
     FindWinamp();
-    return withoutBackspaces(windows_.getWindowText(hWinamp, kTitleBufferCharacters));
+    return scroll_.plainCaption(withoutBackspaces(windows_.getWindowText(hWinamp, kTitleBufferCharacters)));
 }
 
 }  // namespace marquill

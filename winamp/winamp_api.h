@@ -1,22 +1,33 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "platform/clock.h"
 #include "platform/event_pump.h"
 #include "platform/window_services.h"
+#include "winamp/caption_scroll.h"
 
 namespace marquill {
 
-// What one reading of the player gives the polling tick: the caption and the three replies it needs. The five
-// values follow from it by the same rules as the members of the same names, and fail as they do.
+// A player window that did not answer a query within kAnswerTimeoutMs: the value asked for is not known. (No
+// player window at all is no failure: its replies are 0.)
+class NoAnswerError : public std::runtime_error {
+public:
+    NoAnswerError() : std::runtime_error("No answer") {}
+};
+
+// What one reading of the player gives the polling tick: the caption and the three replies it needs, nothing for
+// a reply that did not come. The five values follow from it by the same rules as the members of the same names,
+// and fail as they do.
 // Names: the five values carry their members' requirement names; the fields follow the house style.
 struct PlayerReading {
-    std::wstring caption;  // backspaces dropped
-    std::int32_t positionMs = 0;
-    std::int32_t lengthSeconds = 0;
-    std::int32_t playlistLength = 0;
+    std::wstring caption;  // backspaces dropped, a step of a scroll read as the plain caption it shows
+    std::optional<std::int32_t> positionMs = 0;
+    std::optional<std::int32_t> lengthSeconds = 0;
+    std::optional<std::int32_t> playlistLength = 0;
 
     std::wstring SongTitle() const;
     std::wstring TrackTime() const;
@@ -27,8 +38,8 @@ struct PlayerReading {
 
 // The link to the media player: finds its main window by class and talks to it by window messages only.
 // Every member looks the window up again, so the player may come and go between calls. The members that compute
-// numbers throw OverflowError or DivisionByZeroError; SongTitle and TrackNumber never throw. A player that does not
-// answer a query within kAnswerTimeoutMs is treated like no player: the reply is 0.
+// numbers throw OverflowError or DivisionByZeroError, and NoAnswerError when the player did not answer within
+// kAnswerTimeoutMs; SongTitle and TrackNumber never throw. The other queries read an unanswered one as no player: 0.
 // Names: the class, its 22 members (Stop_ and Next_ with their underscore), SendUserMessage, PostCommand,
 // FindWinamp and hWinamp are the requirements'; readCaption, readTrack, query and titleText follow the house style.
 class WinampAPI {
@@ -66,8 +77,10 @@ public:
 
 private:
     std::int32_t SendUserMessage(std::int32_t queryCode, std::int32_t data);
-    // A query to the window of the latest lookup.
-    std::int32_t query(std::int32_t queryCode, std::int32_t data);
+    // SendUserMessage for a value: a reply that did not come is a failure (NoAnswerError), not a 0.
+    std::int32_t answeredQuery(std::int32_t queryCode, std::int32_t data);
+    // A query to the window of the latest lookup: 0 without one, nothing when it did not answer.
+    std::optional<std::int32_t> query(std::int32_t queryCode, std::int32_t data);
     std::int32_t PostCommand(std::int32_t commandId, std::int32_t extra);
     void FindWinamp();
     std::wstring titleText();
@@ -78,6 +91,8 @@ private:
 
     // The player's main window at the most recent lookup; 0 when there was none.
     WindowHandle hWinamp = 0;
+    // What the caption showed so far, so that a scrolling caption reads as one song.
+    CaptionScroll scroll_;
 };
 
 }  // namespace marquill

@@ -41,6 +41,10 @@ TEST_F(AnnouncementTest, OnlyAChangedTitleAnnounces) {
         {Act::Type, L"Ab", {L"Ab"}},
         {Act::Type, L"Abc", {L"Abc"}},
         {Act::Tick, L"1. A - Winamp", {L"A"}},
+        {Act::Tick, L"A - Winamp *** 1. A - Winamp", {}},  // the player scrolls its caption
+        {Act::Tick, L"* 1. A - Winamp", {}},
+        {Act::Tick, L" 1. A - Winamp", {}},
+        {Act::Tick, L"1. A - Winamp", {}},
         {Act::ClosePlayer, nullptr, {}},
         {Act::ClosePlayer, nullptr, {}},
         {Act::Type, L" ", {L" "}},  // blanks are a title

@@ -288,16 +288,24 @@ TEST_F(WinampApiTest, FollowsAPlayerThatComesAndGoes) {
     EXPECT_EQ(api.TrackNumber(), 3);
 }
 
-// A player that stops answering must cost at most the bound per query and read as no player; it is still running.
-TEST_F(WinampApiTest, HungPlayerAnswersZeroWithinTheBound) {
+// A player that stops answering must cost at most the bound per query; a value it did not give is not known, never
+// a 0 that an announcement would tell ("[0:00 / 0:00]", "Total Tracks: 0"). It is still running.
+TEST_F(WinampApiTest, AHungPlayerCostsTheBoundAndGivesNoValues) {
     test::SimPlayer player(desktop);
     desktop.setHung(player.window, true);
     WinampAPI api(desktop, clock, pump);
     desktop.clearCalls();
-    EXPECT_EQ(api.TracksInPlaylist(), 0);
+    EXPECT_THROW(api.TracksInPlaylist(), NoAnswerError);
     EXPECT_EQ(api.Status(), 0);
     EXPECT_EQ(api.WinampVersion(), L"0");
-    EXPECT_EQ(api.TrackTime(), L"0:00 / 0:00");
+    EXPECT_THROW(api.TrackTime(), NoAnswerError);
+    EXPECT_THROW(api.TrackTimePercent(), NoAnswerError);
+    PlayerReading reading = api.readCaption();
+    api.readTrack(reading);
+    EXPECT_THROW(reading.TrackTime(), NoAnswerError);
+    EXPECT_THROW(reading.TrackTimePercent(), NoAnswerError);
+    EXPECT_THROW(reading.TracksInPlaylist(), NoAnswerError);
+    EXPECT_EQ(reading.SongTitle(), L"Artist - Song") << "the caption is read without asking the window";
     EXPECT_TRUE(api.IsRunning());
     EXPECT_EQ(desktop.calls()[1], "SendMessageTimeoutA(1, WM_USER, 0, 124, 5000) = no answer");
 }
