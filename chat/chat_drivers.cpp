@@ -7,27 +7,33 @@ namespace marquill {
 ChatDrivers::ChatDrivers(WindowServices& windows) : windows_(windows) {}
 
 void ChatDrivers::SendToAIM(std::wstring text) {
-    setText(followWindowChain(windows_, "AIM_ChatWnd", {{"WndAte32Class", 2}, {"Ate32Class", 1}}), text);
-    ClickAIMSend();
+    const WindowHandle input = followWindowChain(windows_, "AIM_ChatWnd", {{"WndAte32Class", 2}, {"Ate32Class", 1}});
+    if (input == 0 || setText(input, text)) {
+        ClickAIMSend();
+    }
 }
 
 void ChatDrivers::SendToAOL(std::wstring text) {
     const WindowHandle textBox =
         followWindowChain(windows_, "AOL Frame25", {{"MDIClient", 1}, {"AOL Child", 1}, {"RICHCNTL", 1}});
-    setText(textBox, text);
-    pressEnter(textBox);
+    if (textBox != 0 && setText(textBox, text)) {
+        pressEnter(textBox);
+    }
 }
 
 void ChatDrivers::SendToYahoo(std::wstring text) {
-    setText(followWindowChain(windows_, "IMClass", {{"YIMInputWindow", 1}}), text);
-    ClickYahooSend();
+    const WindowHandle input = followWindowChain(windows_, "IMClass", {{"YIMInputWindow", 1}});
+    if (input == 0 || setText(input, text)) {
+        ClickYahooSend();
+    }
 }
 
 void ChatDrivers::SendToMirc(std::wstring text) {
     const WindowHandle editLine =
         followWindowChain(windows_, "mIRC", {{"MDIClient", 1}, {"mIRC_Channel", 1}, {"Edit", 1}});
-    setText(editLine, text);
-    pressEnter(editLine);
+    if (editLine != 0 && setText(editLine, text)) {
+        pressEnter(editLine);
+    }
 }
 
 void ChatDrivers::ClickAIMSend() {
@@ -38,10 +44,8 @@ void ChatDrivers::ClickYahooSend() {
     click(followWindowChain(windows_, "IMClass", {{"Button", 4}}));
 }
 
-void ChatDrivers::setText(WindowHandle window, const std::wstring& text) {
-    if (window != 0) {
-        windows_.sendTextMessageTimeout(window, wm::kSetText, 0, text, kAnswerTimeoutMs);
-    }
+bool ChatDrivers::setText(WindowHandle window, const std::wstring& text) {
+    return windows_.sendTextMessageTimeout(window, wm::kSetText, 0, text, kAnswerTimeoutMs).has_value();
 }
 
 void ChatDrivers::pressEnter(WindowHandle window) {

@@ -10,7 +10,9 @@ namespace marquill {
 // One driver per chat client: finds the topmost chat window by its chain of window classes, sets the input box's
 // text with one WM_SETTEXT and sends it with Enter or a posted click. No state is kept between calls; a client
 // without an open chat window receives nothing, and nothing is reported. A chat window is waited for as long as
-// kAnswerTimeoutMs for each message, and not at all once it is known to hang.
+// kAnswerTimeoutMs for each message, and not at all once it is known to hang. A found input box that did not take
+// the text within that bound is not sent: the Enter or click would send whatever the box holds by then, the
+// user's own draft perhaps. A click without any input box found is still made.
 // Names: SendToAIM, SendToAOL, SendToYahoo, SendToMirc, ClickAIMSend and ClickYahooSend are the requirements';
 // the private helpers follow the house style.
 class ChatDrivers {
@@ -25,7 +27,8 @@ public:
     void ClickYahooSend();
 
 private:
-    void setText(WindowHandle window, const std::wstring& text);
+    // True when the window answered: its box holds the text.
+    bool setText(WindowHandle window, const std::wstring& text);
     void pressEnter(WindowHandle window);
     void click(WindowHandle button);
 

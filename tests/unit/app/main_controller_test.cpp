@@ -68,6 +68,8 @@ TEST_F(ControllerTest, AFailingTickStepLeavesOnlyItsOwnControl) {
         {"length beyond 16 bits: time overflows", [](SimPlayer& p) { p.lengthSeconds = 40000; }, L"1:05 / 3:05", L"13",
          L"0", L"20"},
         {"playlist beyond 16 bits", [](SimPlayer& p) { p.playlistLength = 40000; }, L"0:10 / 3:20", L"13", L"5", L"12"},
+        {"the player stops answering", [](SimPlayer& p) { p.desktop.setHung(p.window, true); }, L"1:05 / 3:05", L"13",
+         L"35", L"12"},
     };
     for (const auto& c : cases) {
         sim::SimDesktop desktop(codec);

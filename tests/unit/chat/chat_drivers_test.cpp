@@ -293,7 +293,8 @@ TEST(ChatDrivers, AMessageIsOneTextAndOneSendAction) {
 }
 
 // A hung chat window must not hold up the program: each message to it is one bounded send, and the driver and the
-// clients after it go on.
+// clients after it go on. Its box did not take the text, so no Enter or click follows: once the window recovers,
+// either would send whatever the box then holds.
 TEST(ChatDrivers, AHungChatWindowCostsBoundedSendsOnly) {
     ChatDesktop chat;
     const WindowHandle input = chat.aim();
@@ -314,9 +315,8 @@ TEST(ChatDrivers, AHungChatWindowCostsBoundedSendsOnly) {
         }
     }
     EXPECT_EQ(sends, (Lines{"SendMessageTimeoutA(" + e + ", WM_SETTEXT, 0, \"m\", 5000) = no answer",
-                            "SendMessageTimeoutA(" + e + ", WM_CHAR, 13, 0, 5000) = no answer",
                             "SendMessageTimeoutA(" + i + ", WM_SETTEXT, 0, \"a\", 5000) = no answer"}));
-    EXPECT_EQ(chat.received, (Lines{"send: posted WM_LBUTTONDOWN 0 0", "send: posted WM_LBUTTONUP 0 0"}));
+    EXPECT_EQ(chat.received, Lines{});
 }
 
 }  // namespace
