@@ -11,9 +11,9 @@
 
 #include "peers/remote_control.h"
 #include "peers/window_trees.h"
-#include "support/chat_messages.h"
-#include "support/e2e_fixture.h"
-#include "support/hanging_chat.h"
+#include "tests/e2e/support/chat_messages.h"
+#include "tests/e2e/support/e2e_fixture.h"
+#include "tests/e2e/support/hanging_chat.h"
 #include "tests/support/expected_defaults.h"
 #include "tests/support/expected_layout.h"
 

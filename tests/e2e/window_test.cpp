@@ -6,9 +6,9 @@
 
 #include "peers/remote_control.h"
 #include "peers/window_trees.h"
-#include "support/app_window.h"
-#include "support/drawn_font.h"
-#include "support/e2e_fixture.h"
+#include "tests/e2e/support/app_window.h"
+#include "tests/e2e/support/drawn_font.h"
+#include "tests/e2e/support/e2e_fixture.h"
 #include "tests/support/expected_layout.h"
 
 namespace marquill::test {

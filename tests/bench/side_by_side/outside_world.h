@@ -9,7 +9,7 @@
 #include "peers/fake_player.h"
 #include "peers/peer_tree.h"
 #include "peers/stopwatch.h"
-#include "support/window_thread.h"
+#include "tests/win32/support/window_thread.h"
 
 namespace marquill::bench {
 

@@ -7,10 +7,10 @@
 #include "chat/chat_drivers.h"
 #include "peers/window_trees.h"
 #include "platform/win32/handles.h"
-#include "platform/window_chain.h"
 #include "platform/win32/win32_ansi_codec.h"
 #include "platform/win32/win32_window_services.h"
-#include "support/window_thread.h"
+#include "platform/window_chain.h"
+#include "tests/win32/support/window_thread.h"
 
 namespace marquill::peers {
 namespace {

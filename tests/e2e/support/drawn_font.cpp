@@ -1,4 +1,4 @@
-#include "support/drawn_font.h"
+#include "tests/e2e/support/drawn_font.h"
 
 #include <algorithm>
 #include <climits>

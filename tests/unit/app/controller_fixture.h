@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "app/fake_main_view.h"
 #include "app/main_controller.h"
 #include "app/main_window_description.h"
 #include "platform/sim/fake_clock.h"
@@ -14,6 +13,7 @@
 #include "platform/sim/sim_files.h"
 #include "platform/sim/windows1252_codec.h"
 #include "platform/win32_numbers.h"
+#include "tests/unit/app/fake_main_view.h"
 
 namespace marquill::test {
 

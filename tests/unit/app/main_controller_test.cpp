@@ -1,8 +1,8 @@
 #include <functional>
 
-#include "app/controller_fixture.h"
 #include "app/chat_clients.h"
-#include "support/sim_player.h"
+#include "tests/unit/app/controller_fixture.h"
+#include "tests/unit/support/sim_player.h"
 
 namespace marquill::test {
 namespace {

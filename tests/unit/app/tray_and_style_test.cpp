@@ -1,6 +1,6 @@
-#include "app/controller_fixture.h"
 #include "app/flat_style.h"
 #include "app/sys_tray.h"
+#include "tests/unit/app/controller_fixture.h"
 
 namespace marquill::test {
 namespace {
