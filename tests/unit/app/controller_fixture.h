@@ -55,22 +55,4 @@ protected:
     MainController controller{view, MainServices{desktop, clock, pump, codec, files}};
 };
 
-// A mIRC window with one channel whose edit line keeps every text it is given.
-struct SimMircChannel {
-    explicit SimMircChannel(sim::SimDesktop& desktop) {
-        const WindowHandle main = desktop.createWindow("mIRC");
-        const WindowHandle client = desktop.createWindow("MDIClient", L"", main);
-        const WindowHandle channel = desktop.createWindow("mIRC_Channel", L"", client);
-        const WindowHandle edit = desktop.createWindow("Edit", L"", channel);
-        desktop.setHandler(edit, [this](const sim::SimMessage& message) {
-            if (message.message == wm::kSetText) {
-                received.push_back(message.text);
-            }
-            return 1;
-        });
-    }
-
-    std::vector<std::wstring> received;
-};
-
 }  // namespace marquill::test
