@@ -12,7 +12,6 @@ namespace {
 class AnnouncementTest : public ControllerTest {
 protected:
     void SetUp() override {
-        ControllerTest::SetUp();
         start();
         setTemplates({L"", L"", L"", L"%s|%tt|%tn|%tp|%tl"});
         controller.enableClicked();
