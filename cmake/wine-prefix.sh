@@ -1,8 +1,7 @@
 #!/bin/sh
 # Creates the 32-bit Wine prefix named by WINEPREFIX once, with Wine's own fonts installed so that Tahoma exists.
 # Safe to call from several processes at once.
-: "${WINEPREFIX:?}"
-export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+. "$(dirname "$0")/wine-env.sh"
 ready="$WINEPREFIX/.marquill-ready"
 [ -f "$ready" ] && exit 0
 mkdir -p "$(dirname "$WINEPREFIX")"

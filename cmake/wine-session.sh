@@ -2,10 +2,10 @@
 # Runs a command (typically ctest) with one Wine session around it: the prefix ready, an Xvfb display when none
 # is set, and a persistent wineserver, so each Windows program starts in a fraction of a second.
 # Usage: wine-session.sh PREFIX COMMAND [ARGS...]
-export WINEPREFIX="$1"
+WINEPREFIX="$1"
 shift
-export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 here=$(dirname "$0")
+. "$here/wine-env.sh"
 "$here/wine-prefix.sh" || { echo "wine-session: could not create the Wine prefix $WINEPREFIX" >&2; exit 1; }
 
 xvfb_pid=

@@ -8,16 +8,9 @@
 #include <vector>
 
 #include "peers/recorder.h"
+#include "peers/window_trees.h"
 
 namespace marquill::peers {
-
-// One window of a peer's tree: its class, the index of its parent in the same table (-1: top level) and the label
-// under which its events are recorded.
-struct PeerNode {
-    const char* className;
-    int parent;
-    const char* label;
-};
 
 struct PeerWindowOptions {
     std::string title;

@@ -101,6 +101,8 @@ const std::vector<PeerNode>& gtkWindowTree() {
         {"gdkWindowChild", 11, "decoy"},
         {"gdkWindowChild", 5, "decoy"},     // 13
         {"gdkWindowChild", 13, "decoy"},
+        {"gdkWindowChild", 1, "decoy"},     // 15: where a search that started over at the 1st child would land
+        {"gdkWindowChild", 15, "decoy"},
     };
     return gtk;
 }

@@ -2,9 +2,17 @@
 
 #include <vector>
 
-#include "peers/peer_tree.h"
-
+// The window trees of the outside programs as tables: the peers build them as real windows (peers/peer_tree.h), the
+// unit tests on the sim desktop, so both tiers meet the same decoys.
 namespace marquill::peers {
+
+// One window of a peer's tree: its class, the index of its parent in the same table (-1: top level) and the label
+// under which its events are recorded.
+struct PeerNode {
+    const char* className;
+    int parent;
+    const char* label;
+};
 
 enum class ChatClient { AIM, AOL, Yahoo, Mirc };
 

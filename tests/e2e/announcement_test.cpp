@@ -1,19 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <array>
-#include <atomic>
-#include <cstdint>
-#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "peers/remote_control.h"
 #include "peers/window_trees.h"
-#include "support/chat_messages.h"
-#include "support/e2e_fixture.h"
-#include "support/hanging_chat.h"
+#include "tests/e2e/support/announcement_fixture.h"
+#include "tests/e2e/support/chat_messages.h"
 #include "tests/support/expected_defaults.h"
 #include "tests/support/expected_layout.h"
 
@@ -22,21 +16,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 using peers::ChatClient;
-
-struct Song {
-    const char* title;
-    peers::PlayerReplies replies;
-};
-
-const Song kFirstSong = {"3. Band - Tune - Winamp", {0, 1, 65000, 185, 9}};
-const Song kSecondSong = {"12. Other - Song - Winamp", {0, 1, 200000, 240, 12}};
-
-// The program's bound on one blocking send to a chat window.
-constexpr DWORD kDeliveryBoundMs = 5000;
-
-std::size_t indexOf(ChatClient client) {
-    return static_cast<std::size_t>(client);
-}
 
 // The holders' texts at the moment of composing: "%s", "%tt", "%tn", "%tp", "%tl".
 struct Holders {
@@ -85,70 +64,6 @@ std::string filled(std::string text, const std::vector<std::pair<std::string, st
                                          << peers::printable(expected(someTime, someDate)) << "\" (time and date from "
                                          << clock.times.size() << " and " << clock.dates.size() << " candidates)";
 }
-
-class AnnouncementTest : public EndToEndTest {
-protected:
-    void hostChats(const std::vector<ChatClient>& clients, const peers::PeerWindowOptions& options = {}) {
-        for (const ChatClient client : clients) {
-            chats_[indexOf(client)] = &hostTree(peers::chatWindowTree(client), options);
-        }
-    }
-
-    // Every template box holds `templateText`.
-    void setTemplates(const std::string& templateText) {
-        for (const ChatClient client : peers::kChatClients) {
-            ASSERT_TRUE(peers::setControlText(control(ui::txtData(static_cast<int>(indexOf(client)))), templateText));
-        }
-    }
-
-    const peers::PeerTree& chat(ChatClient client) const { return *chats_[indexOf(client)]; }
-
-    ::testing::AssertionResult sentWithin(ChatClient client, std::size_t count, DWORD timeoutMs = kWaitMs) const {
-        return test::sentWithin(chat(client), client, count, timeoutMs);
-    }
-
-    Lines sent(ChatClient client) const { return sentMessages(chat(client), client); }
-
-    // Waits until every client hosted has sent `count` messages.
-    ::testing::AssertionResult allSentWithin(std::size_t count) const {
-        for (const ChatClient client : peers::kChatClients) {
-            if (chats_[indexOf(client)] != nullptr) {
-                if (::testing::AssertionResult result = sentWithin(client, count); !result) {
-                    return result;
-                }
-            }
-        }
-        return ::testing::AssertionSuccess();
-    }
-
-    void closeChats() {
-        closeTrees();
-        chats_ = {};
-    }
-
-    // Which client each text arrived at, in arrival order across the clients hosted.
-    Lines textArrivals() const {
-        std::vector<std::pair<std::uint64_t, std::string>> arrivals;
-        for (const ChatClient client : peers::kChatClients) {
-            if (const peers::PeerTree* tree = chats_[indexOf(client)]) {
-                for (const peers::RecordedLine& entry : tree->recorder().entries()) {
-                    if (entry.line.rfind("input text ", 0) == 0) {
-                        arrivals.emplace_back(entry.order, peers::chatClientName(client));
-                    }
-                }
-            }
-        }
-        std::sort(arrivals.begin(), arrivals.end());
-        Lines names;
-        for (const auto& arrival : arrivals) {
-            names.push_back(arrival.second);
-        }
-        return names;
-    }
-
-private:
-    std::array<const peers::PeerTree*, 4> chats_{};
-};
 
 // The whole road of an announcement: each client its own template, filled with the title, the track data the
 // previous tick left in the holders (none yet for the first title), the time and the date, line breaks, IRC bytes
@@ -245,176 +160,6 @@ TEST_F(AnnouncementTest, ATitleIsAnnouncedOncePerChange) {
     }
 }
 
-// A song's tags are anyone's: whatever the title holds must reach each client as text on the line its template
-// gave it. A line break in it would send a second line, a "/" at the start of a line a command to mIRC (so mIRC
-// gets Ctrl+O before it), and a look-alike of "/" mapped to "/" the same; what the user wrote, "/me" included, is
-// sent as written, and the caption is read up to 1,023 characters.
-TEST_F(AnnouncementTest, HostileTitlesArriveAsTextOnTheirOwnLine) {
-    struct Title {
-        std::wstring caption;
-        std::string value;  // what "%s" becomes, as the ANSI bytes the clients receive
-    };
-    struct Template {
-        const char* text;
-        const char* before;  // the text before "%s"
-        bool lineStart;      // "%s" begins a line
-    };
-    const auto cycled = [](const char* first, const char* cycle, std::size_t length) {
-        std::string text = first;
-        for (std::size_t i = 0; text.size() < length; ++i) {
-            text += cycle[i % std::strlen(cycle)];
-        }
-        return text;
-    };
-    const auto wide = [](const std::string& ansi) {
-        std::wstring text(ansi.size(), L'\0');
-        text.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()),
-                                                                 &text[0], static_cast<int>(text.size()))));
-        return text;
-    };
-    std::string everyByte;
-    std::string everyByteSent;
-    for (int byte = 1; byte <= 255; ++byte) {
-        everyByte += static_cast<char>(byte);
-        if (byte != '\b') {
-            everyByteSent += byte == '\r' || byte == '\n' ? ' ' : static_cast<char>(byte);
-        }
-    }
-    const std::string long1023 = cycled("/", "abcdefghij", 1023);
-    const std::string long5000 = cycled("/", "0123456789", 5000);
-    // clang-format off
-    const Title titles[] = {
-        {L"1. /quit bye - Winamp", "/quit bye"},
-        {L"1. \xFF0Fquit bye - Winamp", "?quit bye"},
-        {L"1. //echo $me - Winamp", "//echo $me"},
-        {L"1. x\r\n/quit - Winamp", "x /quit"},
-        {L"1. /quit", "/quit"},
-        {wide(long1023), long1023},
-        {wide(long5000), long5000.substr(0, 1023)},
-        {wide("1. " + everyByte + " - Winamp"), everyByteSent},
-    };
-    // clang-format on
-    const Template templates[] = {
-        {"%s", "", true},
-        {"np: %s", "np: ", false},
-        {"/me is listening to %s", "/me is listening to ", false},
-        {"np:\r\n%s", "np:\r\n", true},
-    };
-    hostChats({ChatClient::AIM, ChatClient::AOL, ChatClient::Yahoo, ChatClient::Mirc});
-    hostPlayer("1. Warm Up - Winamp", kFirstSong.replies);
-    start();
-    ASSERT_TRUE(peers::click(control(ui::kChkEnable)));
-    ASSERT_TRUE(allSentWithin(1));
-    std::size_t count = 1;
-    for (const Template& t : templates) {
-        setTemplates(t.text);
-        for (std::size_t i = 0; i < std::size(titles); ++i) {
-            player->setTitle(titles[i].caption);
-            ++count;
-            for (const ChatClient client : peers::kChatClients) {
-                ASSERT_TRUE(sentWithin(client, count)) << t.text << ", title " << i;
-                const bool guarded = client == ChatClient::Mirc && t.lineStart && titles[i].value[0] == '/';
-                EXPECT_EQ(peers::printable(sent(client).back()),
-                          peers::printable(t.before + std::string(guarded ? "\x0F" : "") + titles[i].value))
-                    << peers::chatClientName(client) << ", template " << peers::printable(t.text) << ", title " << i;
-            }
-        }
-    }
-}
-
-// A title in any script must reach a Unicode chat window whole, and an ANSI one with "?" for each character its
-// code page lacks, never a look-alike; text the code page holds must reach an ANSI window byte for byte. Each
-// client is checked both ways.
-TEST_F(AnnouncementTest, TitlesInAnyScriptArriveWholeInUnicodeWindows) {
-    struct Title {
-        const char* caption;  // UTF-8
-        const char* unicode;  // what a Unicode window receives, UTF-8
-        const char* ansi;     // what an ANSI window receives
-    };
-    const Title titles[] = {
-        {"1. 夜に駆ける - Winamp", "np: 夜に駆ける", "np: ?????"},
-        {"2. Кино - Группа крови - Winamp", "np: Кино - Группа крови", "np: ???? - ?????? ?????"},
-        {"3. Rock 🎸 On - Winamp", "np: Rock 🎸 On", "np: Rock ? On"},
-        {"4. \uFF0Fquit \u221E \u0101 - Winamp", "np: \uFF0Fquit \u221E \u0101", "np: ?quit ? ?"},
-        {"5. Caf\u00E9 \u00AB\u00DC\u00BB \u2013 ok - Winamp", "np: Caf\u00E9 \u00AB\u00DC\u00BB \u2013 ok",
-         "np: Caf\xE9 \xAB\xDC\xBB \x96 ok"},
-    };
-    const std::vector<ChatClient> halves[] = {{ChatClient::AIM, ChatClient::Mirc},
-                                              {ChatClient::AOL, ChatClient::Yahoo}};
-    for (int unicodeHalf = 0; unicodeHalf < 2; ++unicodeHalf) {
-        peers::PeerWindowOptions unicode;
-        unicode.unicode = true;
-        hostChats(halves[unicodeHalf], unicode);
-        hostChats(halves[1 - unicodeHalf]);
-        hostPlayer("0. Warm Up - Winamp", kFirstSong.replies);
-        start();
-        setTemplates("np: %s");
-        ASSERT_TRUE(peers::click(control(ui::kChkEnable)));
-        ASSERT_TRUE(allSentWithin(1));
-        for (std::size_t i = 0; i < std::size(titles); ++i) {
-            player->setTitle(peers::wideFromUtf8(titles[i].caption));
-            for (const ChatClient client : peers::kChatClients) {
-                const bool inUnicode = std::count(halves[unicodeHalf].begin(), halves[unicodeHalf].end(), client) > 0;
-                ASSERT_TRUE(sentWithin(client, i + 2)) << titles[i].caption;
-                EXPECT_EQ(peers::printable(sent(client).back()),
-                          peers::printable(inUnicode ? titles[i].unicode : titles[i].ansi))
-                    << peers::chatClientName(client) << (inUnicode ? " (Unicode)" : " (ANSI)");
-            }
-        }
-        discardProgram();
-        closeChats();
-        closePlayer();
-    }
-}
-
-// A chat client may call the program back while it delivers: a title change raised inside an announcement (here
-// the client switches announcing off, or off and on again, from its WM_SETTEXT handler) must wait until the
-// running announcement has ended and then count once, and must not change what the announcement's other clients
-// receive. Handled at once, it would start a second announcement inside the first and send the emptied title on.
-TEST_F(AnnouncementTest, AChangeDuringAnAnnouncementWaitsForItsEnd) {
-    struct Case {
-        int clicks;
-        Lines sent;  // by each client
-        const char* titleAfter;
-    };
-    const Case cases[] = {
-        {1, {"[Band - Tune]", "[Other - Song]"}, ""},
-        {2, {"[Band - Tune]", "[Other - Song]", "[Other - Song]"}, "Other - Song"},
-    };
-    for (const Case& c : cases) {
-        std::atomic<int> clicksDue{0};
-        HWND enable = nullptr;
-        peers::PeerWindowOptions clicking;
-        clicking.onText = [&](const std::string& label) {
-            const int clicks = label == "input" ? clicksDue.exchange(0) : 0;
-            for (int i = 0; i < clicks; ++i) {
-                peers::click(enable);
-            }
-        };
-        hostChats({ChatClient::AIM}, clicking);
-        hostChats({ChatClient::AOL, ChatClient::Yahoo, ChatClient::Mirc});
-        hostPlayer(kFirstSong.title, kFirstSong.replies);
-        start();
-        enable = FindWindowExA(mainWindow(), nullptr, "Button", "Enable Marquill Amp");
-        ASSERT_NE(enable, nullptr);
-        setTemplates("[%s]");
-        ASSERT_TRUE(peers::click(enable));
-        ASSERT_TRUE(allSentWithin(1)) << c.clicks << " clicks";
-        clicksDue = c.clicks;
-        player->setTitle(kSecondSong.title);
-        ASSERT_TRUE(allSentWithin(c.sent.size())) << c.clicks << " clicks";
-        EXPECT_TRUE(showsWithin(ui::kTxtTitle, c.titleAfter)) << c.clicks << " clicks";
-        Sleep(300);  // thirty ticks at the timer floor of 10 ms
-        for (const ChatClient client : peers::kChatClients) {
-            EXPECT_EQ(sent(client), c.sent) << peers::chatClientName(client) << ", " << c.clicks << " clicks";
-        }
-        EXPECT_EQ(clicksDue, 0);
-        discardProgram();
-        closeChats();
-        closePlayer();
-    }
-}
-
 // A client without a chat window or with an emptied template must be passed over without costing the others
 // their message; only an empty template counts as empty.
 TEST_F(AnnouncementTest, OnlyClientsWithAChatWindowAndATemplateAreServed) {
@@ -475,35 +220,6 @@ TEST_F(AnnouncementTest, OnlyClientsWithAChatWindowAndATemplateAreServed) {
         closeChats();
         closePlayer();
     }
-}
-
-// A chat client whose window thread has stopped: each blocking send to it may cost the program at most its bound,
-// the clients after it must still be served, and once it is known to hang it must cost nothing more. A plain
-// SendMessage would freeze the program for good.
-TEST_F(AnnouncementTest, AHungClientCostsAtMostTheBoundAndTheOthersAreStillServed) {
-    HangingChat aol(ChatClient::AOL);
-    hostChats({ChatClient::AIM, ChatClient::Yahoo, ChatClient::Mirc});
-    hostPlayer(kFirstSong.title, kFirstSong.replies);
-    start();
-    ASSERT_TRUE(peers::click(control(ui::kChkEnable)));
-    ASSERT_TRUE(test::sentWithin(aol.tree(), ChatClient::AOL, 1, kWaitMs));
-    ASSERT_TRUE(sentWithin(ChatClient::Mirc, 1));
-
-    ASSERT_TRUE(aol.hang());
-    const DWORD changed = GetTickCount();
-    player->setTitle(kSecondSong.title);
-    ASSERT_TRUE(sentWithin(ChatClient::AIM, 2));
-    ASSERT_TRUE(sentWithin(ChatClient::Mirc, 2, 2 * kDeliveryBoundMs + 2000));
-    const DWORD hungCost = GetTickCount() - changed;
-    EXPECT_TRUE(sentWithin(ChatClient::Yahoo, 2));
-    EXPECT_LE(hungCost, 2 * kDeliveryBoundMs + 1000) << "two blocking sends (text, Enter) to the hung client";
-
-    const DWORD again = GetTickCount();
-    player->setTitle("5. Third - Song - Winamp");
-    ASSERT_TRUE(sentWithin(ChatClient::Mirc, 3));
-    const DWORD knownHungCost = GetTickCount() - again;
-    EXPECT_LT(knownHungCost, kDeliveryBoundMs) << "a client known to hang is not waited for again";
-    EXPECT_TRUE(showsWithin(ui::kTxtTitle, "Third - Song"));
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include "peers/remote_control.h"
 #include "peers/window_trees.h"
-#include "support/e2e_fixture.h"
+#include "tests/e2e/support/e2e_fixture.h"
 #include "tests/support/expected_layout.h"
 
 namespace marquill::test {

@@ -8,8 +8,8 @@
 
 #include "peers/remote_control.h"
 #include "platform/win32/owners.h"
-#include "support/app_window.h"
-#include "support/e2e_fixture.h"
+#include "tests/e2e/support/app_window.h"
+#include "tests/e2e/support/e2e_fixture.h"
 #include "tests/support/expected_defaults.h"
 #include "tests/support/expected_layout.h"
 

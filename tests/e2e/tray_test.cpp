@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "peers/remote_control.h"
-#include "support/app_window.h"
-#include "support/e2e_fixture.h"
+#include "tests/e2e/support/app_window.h"
+#include "tests/e2e/support/e2e_fixture.h"
 #include "tests/support/expected_layout.h"
 
 namespace marquill::test {

@@ -17,7 +17,7 @@
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_event_pump.h"
 #include "platform/win32/win32_window_services.h"
-#include "support/window_thread.h"
+#include "tests/win32/support/window_thread.h"
 #include "tests/support/expected_defaults.h"
 #include "tests/support/expected_layout.h"
 

@@ -11,7 +11,7 @@
 
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_ansi_codec.h"
-#include "support/window_thread.h"
+#include "tests/win32/support/window_thread.h"
 
 namespace marquill::win32 {
 namespace {

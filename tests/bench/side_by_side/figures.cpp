@@ -1,4 +1,4 @@
-#include "figures.h"
+#include "tests/bench/side_by_side/figures.h"
 
 #include <algorithm>
 #include <cmath>

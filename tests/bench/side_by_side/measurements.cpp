@@ -1,14 +1,14 @@
-#include "measurements.h"
+#include "tests/bench/side_by_side/measurements.h"
 
 #include <psapi.h>
 
 #include <stdexcept>
 
 #include "app/main_window_description.h"
-#include "figures.h"
 #include "peers/app_process.h"
 #include "peers/remote_control.h"
 #include "peers/stopwatch.h"
+#include "tests/bench/side_by_side/figures.h"
 #include "winamp/winamp_protocol.h"
 
 namespace marquill::bench {

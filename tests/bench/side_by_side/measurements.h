@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "outside_world.h"
+#include "tests/bench/side_by_side/outside_world.h"
 
 namespace marquill::bench {
 

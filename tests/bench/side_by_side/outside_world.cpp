@@ -1,4 +1,4 @@
-#include "outside_world.h"
+#include "tests/bench/side_by_side/outside_world.h"
 
 #include "peers/window_trees.h"
 

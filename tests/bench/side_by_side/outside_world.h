@@ -10,7 +10,7 @@
 #include "peers/peer_tree.h"
 #include "peers/stopwatch.h"
 #include "platform/win32/owners.h"
-#include "support/window_thread.h"
+#include "tests/win32/support/window_thread.h"
 
 namespace marquill::bench {
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "figures.h"
-#include "measurements.h"
-#include "outside_world.h"
 #include "peers/app_process.h"
+#include "tests/bench/side_by_side/figures.h"
+#include "tests/bench/side_by_side/measurements.h"
+#include "tests/bench/side_by_side/outside_world.h"
 
 // MarquillAmp side by side with the limits it is held to, under the same load: each round measures every figure of
 // the program and of its comparisons one after the other (A, B, A, B ...), so a busy moment of the machine touches

@@ -9,7 +9,7 @@
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_event_pump.h"
 #include "platform/win32/win32_window_services.h"
-#include "support/window_thread.h"
+#include "tests/win32/support/window_thread.h"
 #include "winamp/winamp_api.h"
 
 namespace marquill::peers {

@@ -5,12 +5,13 @@
 #include <vector>
 
 #include "chat/chat_drivers.h"
+#include "peers/peer_tree.h"
 #include "peers/window_trees.h"
 #include "platform/win32/handles.h"
-#include "platform/window_chain.h"
 #include "platform/win32/win32_ansi_codec.h"
 #include "platform/win32/win32_window_services.h"
-#include "support/window_thread.h"
+#include "platform/window_chain.h"
+#include "tests/win32/support/window_thread.h"
 
 namespace marquill::peers {
 namespace {
@@ -72,6 +73,7 @@ TEST_F(PeerTreesTest, OnlyTheTrueChainReachesTheTarget) {
         {gtk, {{"gdkWindowChild", 3}, {"gdkWindowChild", 1}, {"gdkWindowChild", 1}}, "decoy"},
         {gtk, {{"gdkWindowChild", 5}, {"gdkWindowChild", 1}, {"gdkWindowChild", 1}}, "decoy"},
         {gtk, {{"gdkWindowChild", 4}, {"gdkWindowChild", 2}, {"gdkWindowChild", 1}}, "decoy"},
+        {gtk, {{"gdkWindowChild", 1}, {"gdkWindowChild", 1}, {"gdkWindowChild", 1}}, "decoy"},
         {gtk, {{"gdkWindowChild", 6}}, nullptr},
         {gtk, {{"gdkWindowChild", 4}, {"gdkWindowChild", 1}, {"gdkWindowChild", 2}}, "decoy"},
     };

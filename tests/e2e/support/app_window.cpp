@@ -1,4 +1,4 @@
-#include "support/app_window.h"
+#include "tests/e2e/support/app_window.h"
 
 #include <shellapi.h>
 

@@ -1,4 +1,4 @@
-#include "support/chat_messages.h"
+#include "tests/e2e/support/chat_messages.h"
 
 #include "peers/remote_control.h"
 

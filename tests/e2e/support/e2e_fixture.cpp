@@ -1,4 +1,4 @@
-#include "support/e2e_fixture.h"
+#include "tests/e2e/support/e2e_fixture.h"
 
 #include "peers/remote_control.h"
 #include "tests/support/expected_layout.h"

@@ -11,7 +11,7 @@
 #include "peers/app_process.h"
 #include "peers/fake_player.h"
 #include "peers/peer_tree.h"
-#include "support/window_thread.h"
+#include "tests/win32/support/window_thread.h"
 
 namespace marquill::test {
 

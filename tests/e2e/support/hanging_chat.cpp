@@ -1,4 +1,4 @@
-#include "support/hanging_chat.h"
+#include "tests/e2e/support/hanging_chat.h"
 
 namespace marquill::test {
 namespace {

@@ -7,7 +7,7 @@
 #include "peers/peer_tree.h"
 #include "platform/win32/owners.h"
 #include "peers/window_trees.h"
-#include "support/window_thread.h"
+#include "tests/win32/support/window_thread.h"
 
 namespace marquill::test {
 

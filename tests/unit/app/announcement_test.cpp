@@ -1,8 +1,10 @@
 #include <functional>
 #include <utility>
 
-#include "app/controller_fixture.h"
-#include "support/sim_player.h"
+#include "peers/window_trees.h"
+#include "tests/unit/app/controller_fixture.h"
+#include "tests/unit/support/sim_peer_tree.h"
+#include "tests/unit/support/sim_player.h"
 
 namespace marquill::test {
 namespace {
@@ -10,14 +12,16 @@ namespace {
 class AnnouncementTest : public ControllerTest {
 protected:
     void SetUp() override {
-        ControllerTest::SetUp();
         start();
         setTemplates({L"", L"", L"", L"%s|%tt|%tn|%tp|%tl"});
         controller.enableClicked();
     }
 
+    // The texts mIRC's input box has received.
+    std::vector<std::wstring> mircReceived() const { return mirc.textsAt("input"); }
+
     SimPlayer player{desktop, L""};
-    SimMircChannel mirc{desktop};
+    SimPeerTree mirc{desktop, peers::chatWindowTree(peers::ChatClient::Mirc)};
 };
 
 // Announcements come once per change of the title box's text, whoever changes it, and never for a rewrite of the
@@ -52,7 +56,7 @@ TEST_F(AnnouncementTest, OnlyAChangedTitleAnnounces) {
     };
     for (std::size_t i = 0; i < std::size(steps); ++i) {
         const auto& step = steps[i];
-        mirc.received.clear();
+        mirc.forget();
         switch (step.act) {
             case Act::Tick:
                 desktop.setTitle(player.window, step.text);
@@ -72,7 +76,7 @@ TEST_F(AnnouncementTest, OnlyAChangedTitleAnnounces) {
                 break;
         }
         std::vector<std::wstring> titles;
-        for (const std::wstring& message : mirc.received) {
+        for (const std::wstring& message : mircReceived()) {
             titles.push_back(message.substr(0, message.find(L'|')));
         }
         EXPECT_EQ(titles, std::vector<std::wstring>(step.announced.begin(), step.announced.end())) << "step " << i;
@@ -87,7 +91,7 @@ TEST_F(AnnouncementTest, ANewTitleCarriesThePreviousTicksTrackValues) {
     desktop.setTitle(player.window, L"8. Second - Winamp");
     player.positionMs = 10000;
     controller.tick();
-    EXPECT_EQ(mirc.received, (std::vector<std::wstring>{L"First||||", L"Second|1:05 / 3:05|7|35|12"}));
+    EXPECT_EQ(mircReceived(), (std::vector<std::wstring>{L"First||||", L"Second|1:05 / 3:05|7|35|12"}));
     EXPECT_EQ(view.text(id::kLbltTime), L"0:10 / 3:05") << "the labels catch up after the event";
 }
 
@@ -97,7 +101,7 @@ TEST_F(AnnouncementTest, ClientsAreServedInOrderUnlessTheirTemplateIsEmpty) {
     const std::string aim = "FindWindowA(\"AIM_ChatWnd\") = 0";
     const std::string aol = "FindWindowA(\"AOL Frame25\") = 0";
     const std::string yahoo = "FindWindowA(\"IMClass\") = 0";
-    const std::string mircFound = "FindWindowA(\"mIRC\") = " + std::to_string(desktop.findWindow("mIRC"));
+    const std::string mircFound = "FindWindowA(\"mIRC\") = " + std::to_string(mirc.top());
     const struct {
         std::array<std::wstring, 4> templates;
         Lines searches;  // AIM and Yahoo look their window up again for the click
@@ -124,7 +128,7 @@ TEST_F(AnnouncementTest, ClientsAreServedInOrderUnlessTheirTemplateIsEmpty) {
     }
     setTemplates({L"%s at %t on %d", L"", L"", L"x%tx %T"});
     view.type(L"Song %d");
-    EXPECT_EQ(mirc.received.back(), L"x9:41:07 PMx %T") << "each client its own template";
+    EXPECT_EQ(mircReceived().back(), L"x9:41:07 PMx %T") << "each client its own template";
 }
 
 // Another program may change the title box, or switch announcing off, while a chat window is being waited for
@@ -142,20 +146,19 @@ TEST_F(AnnouncementTest, AChangeDuringAnAnnouncementIsTakenUpAfterIt) {
         {"there and back", [](FakeMainView& v, MainController&) { v.type(L"B"), v.type(L"A"); }, {L"A", L"A"}},
         {"switched off", [](FakeMainView&, MainController& c) { c.enableClicked(); }, {L"A"}},
     };
-    const WindowHandle yahoo = desktop.createWindow("IMClass");
-    const WindowHandle input = desktop.createWindow("YIMInputWindow", L"", yahoo);
+    const SimPeerTree yahoo(desktop, peers::chatWindowTree(peers::ChatClient::Yahoo));
     for (const auto& c : cases) {
         bool acted = false;
-        desktop.setHandler(input, [&](const sim::SimMessage& message) {
+        desktop.setHandler(yahoo.window("input"), [&](const sim::SimMessage& message) {
             if (message.message == wm::kSetText && !std::exchange(acted, true)) {
                 c.act(view, controller);
             }
             return 1;
         });
         setTemplates({L"", L"", L"%s", L"%s"});
-        mirc.received.clear();
+        mirc.forget();
         view.type(L"A");
-        EXPECT_EQ(mirc.received, c.mircReceived) << c.what;
+        EXPECT_EQ(mircReceived(), c.mircReceived) << c.what;
         view.type(L"");
         if (!view.timerEnabled()) {
             controller.enableClicked();

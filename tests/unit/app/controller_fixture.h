@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "app/fake_main_view.h"
 #include "app/main_controller.h"
 #include "app/main_window_description.h"
 #include "platform/sim/fake_clock.h"
@@ -14,17 +14,34 @@
 #include "platform/sim/sim_files.h"
 #include "platform/sim/windows1252_codec.h"
 #include "platform/win32_numbers.h"
+#include "tests/unit/app/fake_main_view.h"
 
 namespace marquill::test {
 
 namespace id = mainwindow::id;
 using Lines = std::vector<std::string>;
 
-// The controller with a fake main window on a sim desktop, its files in an in-memory folder.
-class ControllerTest : public ::testing::Test {
-protected:
-    void SetUp() override { view.attach(controller); }
+// The controller attached to a fake main window on a sim desktop of its own, its files in an in-memory folder: the
+// fixture's, and one per row where a table needs a fresh start.
+struct ControllerRig {
+    ControllerRig() { view.attach(controller); }
 
+    // Ends the controller as the end of a session does; the desktop and the view stay to be looked at.
+    void endController() { running.reset(); }
+
+    sim::Windows1252Codec codec;
+    sim::FakeClock clock;
+    sim::FakeEventPump pump;
+    sim::SimFiles files{L"C:\\Amp"};
+    sim::SimDesktop desktop{codec};
+    FakeMainView view{desktop, codec};
+    std::unique_ptr<MainController> running =
+        std::make_unique<MainController>(view, MainServices{desktop, clock, pump, codec, files});
+    MainController& controller = *running;
+};
+
+class ControllerTest : public ::testing::Test, protected ControllerRig {
+protected:
     // Runs the load event, then forgets what it did.
     void start() {
         controller.load();
@@ -45,32 +62,6 @@ protected:
             view.setText(id::txtData(client), templates[static_cast<std::size_t>(client)]);
         }
     }
-
-    sim::Windows1252Codec codec;
-    sim::SimDesktop desktop{codec};
-    sim::FakeClock clock;
-    sim::FakeEventPump pump;
-    sim::SimFiles files{L"C:\\Amp"};
-    FakeMainView view{desktop, codec};
-    MainController controller{view, MainServices{desktop, clock, pump, codec, files}};
-};
-
-// A mIRC window with one channel whose edit line keeps every text it is given.
-struct SimMircChannel {
-    explicit SimMircChannel(sim::SimDesktop& desktop) {
-        const WindowHandle main = desktop.createWindow("mIRC");
-        const WindowHandle client = desktop.createWindow("MDIClient", L"", main);
-        const WindowHandle channel = desktop.createWindow("mIRC_Channel", L"", client);
-        const WindowHandle edit = desktop.createWindow("Edit", L"", channel);
-        desktop.setHandler(edit, [this](const sim::SimMessage& message) {
-            if (message.message == wm::kSetText) {
-                received.push_back(message.text);
-            }
-            return 1;
-        });
-    }
-
-    std::vector<std::wstring> received;
 };
 
 }  // namespace marquill::test

@@ -1,8 +1,10 @@
 #include <functional>
 
-#include "app/controller_fixture.h"
 #include "app/chat_clients.h"
-#include "support/sim_player.h"
+#include "peers/window_trees.h"
+#include "tests/unit/app/controller_fixture.h"
+#include "tests/unit/support/sim_peer_tree.h"
+#include "tests/unit/support/sim_player.h"
 
 namespace marquill::test {
 namespace {
@@ -72,25 +74,22 @@ TEST_F(ControllerTest, AFailingTickStepLeavesOnlyItsOwnControl) {
          L"35", L"12"},
     };
     for (const auto& c : cases) {
-        sim::SimDesktop desktop(codec);
-        FakeMainView view(desktop, codec);
-        MainController controller(view, MainServices{desktop, clock, pump, codec, files});
-        view.attach(controller);
-        SimPlayer player(desktop, L"12. First - Winamp");
-        controller.load();
-        controller.tick();  // 1:05 / 3:05, 12, 35, 12
+        ControllerRig rig;
+        SimPlayer player(rig.desktop, L"12. First - Winamp");
+        rig.controller.load();
+        rig.controller.tick();  // 1:05 / 3:05, 12, 35, 12
 
         player.positionMs = 10000;
         player.lengthSeconds = 200;
         player.playlistLength = 20;
-        desktop.setTitle(player.window, L"13. Second - Winamp");
+        rig.desktop.setTitle(player.window, L"13. Second - Winamp");
         c.spoil(player);
-        controller.tick();
-        EXPECT_EQ(view.text(id::kTxtTitle), L"Second") << c.what;
-        EXPECT_EQ(view.text(id::kLbltTime), c.time) << c.what;
-        EXPECT_EQ(view.text(id::kLblTrackNumber), c.number) << c.what;
-        EXPECT_EQ(view.text(id::kLblTrackPer), c.percent) << c.what;
-        EXPECT_EQ(view.text(id::kLblTotalTracks), c.tracks) << c.what;
+        rig.controller.tick();
+        EXPECT_EQ(rig.view.text(id::kTxtTitle), L"Second") << c.what;
+        EXPECT_EQ(rig.view.text(id::kLbltTime), c.time) << c.what;
+        EXPECT_EQ(rig.view.text(id::kLblTrackNumber), c.number) << c.what;
+        EXPECT_EQ(rig.view.text(id::kLblTrackPer), c.percent) << c.what;
+        EXPECT_EQ(rig.view.text(id::kLblTotalTracks), c.tracks) << c.what;
     }
 }
 
@@ -153,76 +152,54 @@ TEST_F(ControllerTest, OptionClickShowsOnlyItsTemplate) {
 }
 
 // The test button's chain: the 4th "gdkWindowChild" of the top-level window, then first children twice. A chain
-// that searched on from nothing would start over at the first child and write into the wrong window.
-TEST_F(ControllerTest, Command1WritesIntoTheFixedGtkChild) {
-    struct Tree {
-        WindowHandle top = 0;
-        std::vector<WindowHandle> children;  // the gdkWindowChild children of top
-        WindowHandle level1 = 0;             // first child of the 4th
-        WindowHandle target = 0;             // first child of level1
-        std::vector<std::wstring> targetTexts;
-        std::vector<std::wstring> decoyTexts;
-    };
-    const auto recordInto = [](sim::SimDesktop& desktop, WindowHandle window, std::vector<std::wstring>& texts) {
-        desktop.setHandler(window, [&texts](const sim::SimMessage& m) {
-            texts.push_back(m.text);
-            return 1;
-        });
-    };
-    // `count` children of top; the 4th (if any) has the two levels below it when `deep`.
-    const auto build = [&](sim::SimDesktop& desktop, Tree& tree, int count, bool deep) {
-        tree.top = desktop.createWindow("gdkWindowToplevel");
-        for (int i = 1; i <= count; ++i) {
-            desktop.createWindow("gdkWindowOther", L"", tree.top);
-            tree.children.push_back(desktop.createWindow("gdkWindowChild", L"", tree.top));
-        }
-        // Under the first child, the window a wrapping search would reach.
-        const WindowHandle wrong = desktop.createWindow(
-            "gdkWindowChild", L"", desktop.createWindow("gdkWindowChild", L"", tree.children.at(0)));
-        recordInto(desktop, wrong, tree.decoyTexts);
-        if (count >= 4 && deep) {
-            tree.level1 = desktop.createWindow("gdkWindowChild", L"", tree.children[3]);
-            desktop.createWindow("gdkWindowChild", L"", tree.children[3]);
-            tree.target = desktop.createWindow("gdkWindowChild", L"", tree.level1);
-            desktop.createWindow("gdkWindowChild", L"", tree.level1);
-            recordInto(desktop, tree.target, tree.targetTexts);
-        }
-    };
+// short of a window ends there, and one that searched on from nothing would start over at the first child and write
+// into a decoy.
+TEST_F(ControllerTest, Command1WritesOnlyThroughTheWholeGtkChain) {
     const struct {
         const char* what;
-        int children;
-        bool deep;
+        std::function<void(SimPeerTree&)> trim;
         std::size_t calls;  // searches made, and the send when the chain is whole
-        bool delivered;
+        Lines received;
     } cases[] = {
-        {"five children, whole chain", 5, true, 8, true},
-        {"four children, whole chain", 4, true, 8, true},
-        {"three children", 3, true, 5, false},
-        {"fourth child without children", 4, false, 6, false},
+        {"five children, whole chain", [](SimPeerTree&) {}, 8, {"target: The New Text"}},
+        {"four children, whole chain",
+         [](SimPeerTree& t) { t.keepFirst(t.top(), "gdkWindowChild", 4); },
+         8,
+         {"target: The New Text"}},
+        {"three children", [](SimPeerTree& t) { t.keepFirst(t.top(), "gdkWindowChild", 3); }, 5, {}},
+        {"fourth child without children",
+         [](SimPeerTree& t) { t.keepFirst(t.window("child4"), "gdkWindowChild", 0); },
+         6,
+         {}},
+        {"no GTK window", [](SimPeerTree& t) { t.desktop().destroyWindow(t.top()); }, 1, {}},
     };
     for (const auto& c : cases) {
-        sim::SimDesktop desktop(codec);
-        FakeMainView view(desktop, codec);
-        MainController controller(view, MainServices{desktop, clock, pump, codec, files});
-        Tree tree;
-        build(desktop, tree, c.children, c.deep);
-        desktop.clearCalls();
-        controller.command1Clicked();
-        EXPECT_EQ(desktop.calls().size(), c.calls) << c.what;
-        EXPECT_EQ(tree.targetTexts,
-                  c.delivered ? std::vector<std::wstring>{L"The New Text"} : std::vector<std::wstring>{})
-            << c.what;
-        EXPECT_TRUE(tree.decoyTexts.empty()) << c.what;
+        ControllerRig rig;
+        SimPeerTree gtk(rig.desktop, peers::gtkWindowTree());
+        c.trim(gtk);
+        rig.desktop.clearCalls();
+        rig.controller.command1Clicked();
+        EXPECT_EQ(rig.desktop.calls().size(), c.calls) << c.what;
+        Lines received;
+        for (const ReceivedMessage& message : gtk.received()) {
+            received.push_back(message.label + ": " + rig.codec.toAnsi(message.message.text));
+        }
+        EXPECT_EQ(received, c.received) << c.what;
     }
+}
 
-    Tree tree;
-    build(desktop, tree, 5, true);
+// Each step is searched once, from the window the step before found, and the text goes out in one bounded send: a
+// send without a bound would freeze the program on a hung GTK program.
+TEST_F(ControllerTest, Command1SearchesEachStepOnceAndSendsWithinTheBound) {
+    const SimPeerTree gtk(desktop, peers::gtkWindowTree());
     desktop.clearCalls();
     controller.command1Clicked();
-    const std::string top = std::to_string(tree.top);
-    const auto child = [&](int n) { return std::to_string(tree.children[static_cast<std::size_t>(n - 1)]); };
-    const std::string level1 = std::to_string(tree.level1);
-    const std::string target = std::to_string(tree.target);
+    const std::string top = std::to_string(gtk.top());
+    // The top window's first four children: rows 1 to 4 of the table, created right after it.
+    const auto child = [&](int n) { return std::to_string(gtk.top() + static_cast<WindowHandle>(n)); };
+    ASSERT_EQ(child(4), std::to_string(gtk.window("child4")));
+    const std::string level1 = std::to_string(gtk.window("child4.1"));
+    const std::string target = std::to_string(gtk.window("target"));
     EXPECT_EQ(desktop.calls(), (Lines{
                                    "FindWindowA(\"gdkWindowToplevel\") = " + top,
                                    "FindWindowExA(" + top + ", 0, \"gdkWindowChild\") = " + child(1),
@@ -233,34 +210,25 @@ TEST_F(ControllerTest, Command1WritesIntoTheFixedGtkChild) {
                                    "FindWindowExA(" + level1 + ", 0, \"gdkWindowChild\") = " + target,
                                    "SendMessageTimeoutA(" + target + ", WM_SETTEXT, 0, \"The New Text\", 5000) = 1",
                                }));
-
-    sim::SimDesktop empty(codec);
-    FakeMainView emptyView(empty, codec);
-    MainController alone(emptyView, MainServices{empty, clock, pump, codec, files});
-    empty.clearCalls();
-    alone.command1Clicked();
-    EXPECT_EQ(empty.calls(), (Lines{"FindWindowA(\"gdkWindowToplevel\") = 0"})) << "no GTK window: one search only";
 }
 
 // Closing ends the program after removing the tray icon, from either state; an icon left behind would outlive us.
 TEST_F(ControllerTest, QueryUnloadRemovesTheIconThenEnds) {
     for (bool inTray : {false, true}) {
-        sim::SimDesktop desktop(codec);
-        FakeMainView view(desktop, codec);
-        MainController controller(view, MainServices{desktop, clock, pump, codec, files});
-        controller.load();
+        ControllerRig rig;
+        rig.controller.load();
         if (inTray) {
-            view.minimise();
-            controller.resized();
+            rig.view.minimise();
+            rig.controller.resized();
         }
-        desktop.clearCalls();
-        view.clearLog();
-        controller.queryUnload();
-        const std::string main = std::to_string(view.windowHandle());
-        EXPECT_EQ(view.timeline(),
+        rig.desktop.clearCalls();
+        rig.view.clearLog();
+        rig.controller.queryUnload();
+        const std::string main = std::to_string(rig.view.windowHandle());
+        EXPECT_EQ(rig.view.timeline(),
                   (Lines{"Shell_NotifyIconA(NIM_DELETE, " + main + ", 1) = " + (inTray ? "1" : "0"), "view: end"}));
-        EXPECT_FALSE(desktop.trayIconShown(view.windowHandle(), 1));
-        EXPECT_TRUE(view.ended());
+        EXPECT_FALSE(rig.desktop.trayIconShown(rig.view.windowHandle(), 1));
+        EXPECT_TRUE(rig.view.ended());
     }
 }
 

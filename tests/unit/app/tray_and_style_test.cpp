@@ -1,6 +1,6 @@
-#include "app/controller_fixture.h"
 #include "app/flat_style.h"
 #include "app/sys_tray.h"
+#include "tests/unit/app/controller_fixture.h"
 
 namespace marquill::test {
 namespace {
@@ -79,10 +79,7 @@ TEST(FlatStyleTest, MasksChangeOnlyTheirBits) {
 
 class TrayTest : public ControllerTest {
 protected:
-    void SetUp() override {
-        ControllerTest::SetUp();
-        start();
-    }
+    void SetUp() override { start(); }
 
     std::string trayCall(const char* operation, bool result) const {
         return "Shell_NotifyIconA(" + std::string(operation) + ", " + mainHandle() + ", 1) = " + (result ? "1" : "0");
@@ -156,23 +153,19 @@ TEST_F(ControllerTest, EndingWithoutACloseRequestTakesTheIconAway) {
         std::size_t deletes;
     } cases[] = {{true, false, 1}, {false, false, 0}, {true, true, 0}};
     for (const auto& c : cases) {
-        sim::SimDesktop desktop(codec);
-        FakeMainView view(desktop, codec);
-        {
-            MainController controller(view, MainServices{desktop, clock, pump, codec, files});
-            view.attach(controller);
-            controller.load();
-            if (c.inTray) {
-                view.minimise();
-                controller.resized();
-            }
-            if (c.closed) {
-                controller.queryUnload();
-            }
-            desktop.clearCalls();
+        ControllerRig rig;
+        rig.controller.load();
+        if (c.inTray) {
+            rig.view.minimise();
+            rig.controller.resized();
         }
-        EXPECT_FALSE(desktop.trayIconShown(view.windowHandle(), 1)) << c.inTray << c.closed;
-        EXPECT_EQ(desktop.calls().size(), c.deletes) << c.inTray << c.closed;
+        if (c.closed) {
+            rig.controller.queryUnload();
+        }
+        rig.desktop.clearCalls();
+        rig.endController();
+        EXPECT_FALSE(rig.desktop.trayIconShown(rig.view.windowHandle(), 1)) << c.inTray << c.closed;
+        EXPECT_EQ(rig.desktop.calls().size(), c.deletes) << c.inTray << c.closed;
     }
 }
 

@@ -7,7 +7,7 @@
 #include "platform/sim/fake_clock.h"
 #include "platform/sim/fake_event_pump.h"
 #include "platform/sim/windows1252_codec.h"
-#include "support/sim_player.h"
+#include "tests/unit/support/sim_player.h"
 #include "winamp/checked_numbers.h"
 
 namespace marquill {

@@ -1,4 +1,4 @@
-#include "support/window_thread.h"
+#include "tests/win32/support/window_thread.h"
 
 #include <future>
 #include <memory>

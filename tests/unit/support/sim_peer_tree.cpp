@@ -1,0 +1,52 @@
+#include "tests/unit/support/sim_peer_tree.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "platform/win32_numbers.h"
+
+namespace marquill::test {
+
+SimPeerTree::SimPeerTree(sim::SimDesktop& desktop, const std::vector<peers::PeerNode>& nodes)
+    : desktop_(desktop), nodes_(nodes) {
+    for (const peers::PeerNode& node : nodes) {
+        const WindowHandle parent = node.parent < 0 ? 0 : windows_.at(static_cast<std::size_t>(node.parent));
+        const WindowHandle window = desktop.createWindow(node.className, L"", parent);
+        desktop.setHandler(window, [this, label = std::string(node.label), window](const sim::SimMessage& message) {
+            received_.push_back({label, window, message});
+            return 1;
+        });
+        windows_.push_back(window);
+    }
+}
+
+WindowHandle SimPeerTree::window(const std::string& label) const {
+    for (std::size_t i = 0; i < nodes_.size(); ++i) {
+        if (label == nodes_[i].label) {
+            return windows_[i];
+        }
+    }
+    throw std::invalid_argument("sim peer tree: no window labelled " + label);
+}
+
+void SimPeerTree::keepFirst(WindowHandle parent, const std::string& className, int count) {
+    const auto parentRow = static_cast<int>(std::find(windows_.begin(), windows_.end(), parent) - windows_.begin());
+    int seen = 0;
+    for (std::size_t i = 0; i < nodes_.size(); ++i) {
+        if (nodes_[i].parent == parentRow && className == nodes_[i].className && ++seen > count) {
+            desktop_.destroyWindow(windows_[i]);
+        }
+    }
+}
+
+std::vector<std::wstring> SimPeerTree::textsAt(const std::string& label) const {
+    std::vector<std::wstring> texts;
+    for (const ReceivedMessage& received : received_) {
+        if (received.label == label && received.message.message == wm::kSetText) {
+            texts.push_back(received.message.text);
+        }
+    }
+    return texts;
+}
+
+}  // namespace marquill::test

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "peers/window_trees.h"
+#include "platform/sim/sim_desktop.h"
+
+namespace marquill::test {
+
+// A message that reached a window of a sim peer tree.
+struct ReceivedMessage {
+    std::string label;
+    WindowHandle window;
+    sim::SimMessage message;
+};
+
+// A peer's window tree from its table, built on the sim desktop in table order as the peer builds it from real
+// windows, so the child search meets siblings in table order and a wrong ordinal or a wrong parent lands on a
+// decoy. Every window keeps, under its label, each message that reaches it.
+class SimPeerTree {
+public:
+    SimPeerTree(sim::SimDesktop& desktop, const std::vector<peers::PeerNode>& nodes);
+    SimPeerTree(const SimPeerTree&) = delete;
+    SimPeerTree& operator=(const SimPeerTree&) = delete;
+
+    sim::SimDesktop& desktop() const { return desktop_; }
+    WindowHandle top() const { return windows_.front(); }
+    // The first window of the table with this label.
+    WindowHandle window(const std::string& label) const;
+    // Destroys the children of `parent` of that class after the first `count`, as a client that has fewer of them.
+    void keepFirst(WindowHandle parent, const std::string& className, int count);
+
+    const std::vector<ReceivedMessage>& received() const { return received_; }
+    // The texts (WM_SETTEXT) the window with this label received, in order.
+    std::vector<std::wstring> textsAt(const std::string& label) const;
+    void forget() { received_.clear(); }
+
+private:
+    sim::SimDesktop& desktop_;
+    const std::vector<peers::PeerNode>& nodes_;
+    std::vector<WindowHandle> windows_;  // in table order
+    std::vector<ReceivedMessage> received_;
+};
+
+}  // namespace marquill::test
