@@ -117,24 +117,38 @@ void MainController::queryUnload() {
 }
 
 void MainController::resized() {
-    if (view_.windowState() != WindowState::Minimised) {
+    // Only with its icon there does the window leave the taskbar: with the shell busy, restarting or gone, nothing
+    // would bring a hidden window back. It stays minimised, and the next minimise tries again.
+    if (view_.windowState() != WindowState::Minimised || !services_.windows.notifyIcon(nim::kAdd, TrayIconData)) {
         return;
     }
     view_.hideWindow();
-    services_.windows.notifyIcon(nim::kAdd, TrayIconData);
     inTray_ = true;
 }
 
 void MainController::mouseMoved(std::int32_t x) {
     // Only the icon's reports restore: the pointer over the shown window can be at x = 514 too.
-    if (!inTray_ || !restoresFromTray(x)) {
-        return;
+    if (inTray_ && restoresFromTray(x)) {
+        bringBack();
     }
+}
+
+void MainController::startedAgain() {
+    if (inTray_ || view_.windowState() == WindowState::Minimised) {
+        bringBack();
+    } else {
+        services_.windows.setForegroundWindow(view_.windowHandle());  // shown already: in front, as it is
+    }
+}
+
+void MainController::bringBack() {
     view_.setWindowState(WindowState::Normal);
     services_.windows.setForegroundWindow(view_.windowHandle());
     view_.showWindow();
-    services_.windows.notifyIcon(nim::kDelete, TrayIconData);
-    inTray_ = false;
+    if (inTray_) {
+        services_.windows.notifyIcon(nim::kDelete, TrayIconData);
+        inTray_ = false;
+    }
 }
 
 void MainController::titleChanged() {
@@ -164,8 +178,9 @@ void MainController::saveClicked() {
 }
 
 void MainController::shellRestarted() {
-    if (inTray_) {
-        services_.windows.notifyIcon(nim::kAdd, TrayIconData);
+    if (inTray_ && !services_.windows.notifyIcon(nim::kAdd, TrayIconData)) {
+        inTray_ = false;
+        view_.showWindow();  // minimised on the taskbar, rather than hidden with no icon to click
     }
 }
 

@@ -50,11 +50,16 @@ public:
     void saveClicked();
     // The shell came back (it broadcasts "TaskbarCreated") and has forgotten every tray icon.
     void shellRestarted();
+    // The user started the program again while this copy runs: the window comes in front, and from the tray or
+    // the taskbar in its normal state, as a click on the tray icon brings it.
+    void startedAgain();
 
 private:
     // Composes each client's message from its template and the holders, read once for all four, and hands it to
     // the client's driver; nothing for an empty title.
     void announce();
+    // Normal state, in front, shown, and no longer in the tray.
+    void bringBack();
 
     MainView& view_;
     MainServices services_;

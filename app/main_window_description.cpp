@@ -32,10 +32,22 @@ std::vector<const ControlDescription*> stackingOrder() {
     return order;
 }
 
+namespace {
+
+// Whether any of the control lies inside the window's client area; the holders and Command1 lie beyond it.
+bool insideClientArea(const ControlDescription& control) {
+    const int left = control.rect.left + (control.inFrame ? findControl(id::kFrmMesg)->rect.left : 0);
+    const int top = control.rect.top + (control.inFrame ? findControl(id::kFrmMesg)->rect.top : 0);
+    return left < kClientWidthTwips && top < kClientHeightTwips && left + control.rect.width > 0 &&
+           top + control.rect.height > 0;
+}
+
+}  // namespace
+
 std::vector<int> tabOrder() {
     std::vector<const ControlDescription*> focusable;
     for (const ControlDescription& control : kControls) {
-        if (control.tabIndex != kNoTabIndex && takesFocus(control.kind)) {
+        if (control.tabIndex != kNoTabIndex && takesFocus(control.kind) && insideClientArea(control)) {
             focusable.push_back(&control);
         }
     }

@@ -190,8 +190,10 @@ constexpr bool takesFocus(ControlKind kind) {
 // above the frame. The timer has no window.
 std::vector<const ControlDescription*> stackingOrder();
 
-// The ids of the controls Tab walks, in its order: those that can hold the focus, by tab index. Decided by the
-// description rather than by WS_TABSTOP, which an option button loses whenever it is unchecked.
+// The ids of the controls Tab walks, in its order: those that can hold the focus, by tab index, but none placed
+// outside the client area: the focus there is invisible, and each key typed into the title box would be announced
+// to every chat. Decided by the description rather than by WS_TABSTOP, which an option button loses whenever it
+// is unchecked.
 std::vector<int> tabOrder();
 
 // Where a control lies in the main window's client area, in pixels. A frame child's offset is converted on its own

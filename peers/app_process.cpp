@@ -116,17 +116,20 @@ bool AppProcess::start() {
     }
     const win32::KernelHandle thread(created.hThread);  // never waited on
     process_.reset(created.hProcess);
-    // Looked for every millisecond, so that the time to the window is worth measuring.
+    // Looked for every millisecond, so that the time to the window is worth measuring; a program that ends
+    // without one is not waited for.
     WindowSearch search = {created.dwProcessId, nullptr};
     waitUntil(
         [&] {
             EnumWindows(matchMainWindow, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
+            return search.found != nullptr || WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0;
         },
         kStartTimeoutMs, 1);
     secondsToWindow_ = sinceStart.seconds();
     mainWindow_ = search.found;
-    WaitForInputIdle(process_.get(), kStartTimeoutMs);
+    if (mainWindow_) {
+        WaitForInputIdle(process_.get(), kStartTimeoutMs);
+    }
     return mainWindow_ != nullptr;
 }
 

@@ -23,7 +23,7 @@ public:
 
     // Starts the copy, or starts it again once it has ended, and waits (with a bound) until its main window (its
     // first visible top-level window that no other window owns) is shown and it waits for input; false while it
-    // still runs or when the window never came.
+    // still runs, when the window never came, or when the program ended without one.
     bool start();
 
     // The program's main window once it has been shown; null when it never came.

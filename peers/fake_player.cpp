@@ -43,13 +43,16 @@ FakePlayer::~FakePlayer() {
 }
 
 void FakePlayer::setTitle(const std::string& title) {
-    SetWindowTextA(window_, title.c_str());
-    // The plain caption as the window stores it, so that a code page's bytes scroll as they were set.
-    std::wstring plain(static_cast<std::size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
-    plain.resize(static_cast<std::size_t>(GetWindowTextW(window_, plain.data(), static_cast<int>(plain.size()))));
-    std::lock_guard<std::mutex> lock(mutex_);
-    plain_ = plain;
-    step_ = 0;
+    const int size = static_cast<int>(title.size());
+    std::wstring plain(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, title.data(), size, nullptr, 0)), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, title.data(), size, plain.data(), static_cast<int>(plain.size()));
+    {
+        // The next step of a scroll is already one of this song's.
+        std::lock_guard<std::mutex> lock(mutex_);
+        plain_ = plain;
+        step_ = 0;
+    }
+    SetWindowTextA(window_, title.c_str());  // the bytes as they are
     InvalidateRect(window_, nullptr, TRUE);
 }
 

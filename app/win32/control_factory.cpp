@@ -73,6 +73,13 @@ void createControl(HWND window,
     if (control.kind == ControlKind::Picture) {
         SendMessageW(created, STM_SETICON, reinterpret_cast<WPARAM>(resources.icon), 0);
     }
+    if (control.kind == ControlKind::OptionButton) {
+        // Windows clicks a radio button that gets the focus from the keyboard: Tab onto "AOL" would choose AOL.
+        SendMessageW(created, kButtonSetDontClick, TRUE, 0);
+    }
+    if (control.kind == ControlKind::MultiLineTextBox) {
+        SendMessageW(created, EM_SETLIMITTEXT, 0, 0);  // a template of any length, not the default 32,767
+    }
 }
 
 }  // namespace

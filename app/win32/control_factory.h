@@ -9,6 +9,10 @@
 
 namespace marquill::win32 {
 
+// BM_SETDONTCLICK, from Windows Vista on (the headers are set for XP): an option button told so is not clicked by
+// the keyboard's focus arriving on it.
+constexpr UINT kButtonSetDontClick = 0x00F8;
+
 // What the controls are drawn with, made once for the screen's DPI and kept for the window's life.
 struct ControlResources {
     int dpiX = 96;

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "app/main_controller.h"
+#include "app/win32/session_copy.h"
 #include "app/win32/win32_main_view.h"
 #include "platform/win32/win32_ansi_codec.h"
 #include "platform/win32/win32_clock.h"
@@ -10,6 +11,10 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     using namespace marquill;
+    win32::SessionCopy copy;  // given up once the window is gone, after the view
+    if (!copy.claim()) {
+        return 0;
+    }
     win32::Win32AnsiCodec codec;
     win32::Win32WindowServices windows(codec);
     win32::Win32Clock clock;

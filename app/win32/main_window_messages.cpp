@@ -4,6 +4,7 @@
 
 #include "app/chat_clients.h"
 #include "app/main_window_description.h"
+#include "app/win32/session_copy.h"
 #include "app/win32/win32_main_view.h"
 
 // The main window's message dispatch: each message to the controller's handler for it.
@@ -31,6 +32,10 @@ LRESULT Win32MainView::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == taskbarCreated_ && taskbarCreated_ != 0) {
         controller_->shellRestarted();
         return 0;
+    }
+    if (message == bringBack_ && bringBack_ != 0) {
+        controller_->startedAgain();
+        return kBroughtBack;
     }
     switch (message) {
         case WM_COMMAND:

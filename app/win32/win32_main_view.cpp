@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/main_window_description.h"
+#include "app/win32/session_copy.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/window_procedure.h"
 
@@ -27,7 +28,8 @@ Win32MainView::Win32MainView(HINSTANCE instance, const AnsiCodec& codec)
     : instance_(instance),
       codec_(codec),
       resources_(loadControlResources(instance)),
-      taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")) {}
+      taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")),
+      bringBack_(bringBackMessage()) {}
 
 Win32MainView::~Win32MainView() {
     // The controller goes first, taking its tray icon with it while the window the icon names still exists; the
@@ -71,9 +73,23 @@ bool Win32MainView::create(const MainServices& services) {
         controller_.reset();
         return false;
     }
+    allowMessagesFromLowerIntegrity();
     createControls(window_, instance_, resources_, codec_);
     controller_->load();
     return true;
+}
+
+// Run as administrator, the window hears nothing from the shell or a new start of a lower integrity level, and its
+// tray icon would be gone for good after Explorer restarts. The call exists from Windows 7 on, so it is looked up.
+void Win32MainView::allowMessagesFromLowerIntegrity() const {
+    using Filter = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+    constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW
+    const FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), "ChangeWindowMessageFilterEx");
+    if (const auto filter = reinterpret_cast<Filter>(reinterpret_cast<void (*)()>(found))) {
+        for (const UINT message : {taskbarCreated_, bringBack_}) {
+            filter(window_, message, kAllow, nullptr);
+        }
+    }
 }
 
 std::wstring Win32MainView::text(int control) const {

@@ -50,6 +50,7 @@ public:
 
 private:
     bool registerClass() const;
+    void allowMessagesFromLowerIntegrity() const;
     // The controller's events, then the controls' colours and the keyboard focus.
     LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT drawAndFocus(UINT message, WPARAM wParam, LPARAM lParam);
@@ -62,6 +63,7 @@ private:
     ControlResources resources_;
     KeyboardNavigation keyboard_;
     UINT taskbarCreated_ = 0;
+    UINT bringBack_ = 0;
 
     HWND window_ = nullptr;
     std::unique_ptr<MainController> controller_;

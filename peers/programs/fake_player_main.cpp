@@ -1,13 +1,16 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "peers/fake_player.h"
 
 // A player for the demo: plays a short scripted playlist, one song every few seconds, with a position that runs
-// twenty times faster than the clock so that the percentages move. Usage:
-// fake_player [milliseconds per song] [seconds before it gives up on being closed]
+// twenty times faster than the clock so that the percentages move. The third song scrolls its caption, as the
+// player's own option does, for one whole cycle. Usage:
+// fake_player [milliseconds per song] [seconds before it gives up on being closed] [scroll steps per second]
 namespace {
 
 struct Song {
@@ -22,12 +25,22 @@ constexpr Song kPlaylist[] = {
 };
 constexpr int kSongCount = static_cast<int>(sizeof(kPlaylist) / sizeof(kPlaylist[0]));
 constexpr DWORD kSpeed = 20;
+constexpr int kScrollingSong = 2;
 
 }  // namespace
 
 int main(int argc, char** argv) {
     const DWORD songMs = argc > 1 ? static_cast<DWORD>(std::atoi(argv[1])) : 2500;
     const DWORD lifetimeMs = (argc > 2 ? static_cast<DWORD>(std::atoi(argv[2])) : 120) * 1000;
+    const unsigned stepsPerSecond = argc > 3 ? static_cast<unsigned>(std::atoi(argv[3])) : 10;
+    // The scrolling song plays its whole cycle: every step, back to the plain caption.
+    const auto lengthOf = [&](int song) {
+        if (song != kScrollingSong || stepsPerSecond == 0) {
+            return songMs;
+        }
+        const DWORD cycleMs = static_cast<DWORD>((std::strlen(kPlaylist[song].title) + 5) * 1000 / stepsPerSecond);
+        return std::max(songMs, cycleMs + 500);
+    };
 
     const auto replies = [](int song, DWORD elapsedMs) {
         return marquill::peers::PlayerReplies{0x5094, 1, static_cast<std::int32_t>(elapsedMs * kSpeed),
@@ -46,11 +59,13 @@ int main(int argc, char** argv) {
     while (IsWindow(player.window()) && GetTickCount() - start < lifetimeMs && GetMessageA(&message, nullptr, 0, 0)) {
         DispatchMessageA(&message);
         const DWORD now = GetTickCount();
-        if (now - songStart >= songMs) {
+        if (now - songStart >= lengthOf(song)) {
             song = (song + 1) % kSongCount;
             songStart = now;
             player.setTitle(kPlaylist[song].title);
-            std::printf("player: %s\n", kPlaylist[song].title);
+            player.setScroll(song == kScrollingSong ? stepsPerSecond : 0);
+            std::printf("player: %s%s\n", kPlaylist[song].title,
+                        song == kScrollingSong ? " (its caption scrolls)" : "");
             std::fflush(stdout);
         }
         player.setReplies(replies(song, now - songStart));

@@ -292,7 +292,7 @@ bool SimDesktop::notifyIcon(std::uint32_t operation, const TrayRecordBytes& reco
     const std::pair<WindowHandle, std::uint32_t> icon{readUint32(record, 4), readUint32(record, 8)};
     bool result = false;
     if (operation == nim::kAdd) {
-        result = exists(icon.first) && trayIcons_.insert(icon).second;
+        result = shellRunning_ && exists(icon.first) && trayIcons_.insert(icon).second;
     } else if (operation == nim::kDelete) {
         result = trayIcons_.erase(icon) != 0;
     }

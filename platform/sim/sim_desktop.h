@@ -44,6 +44,8 @@ public:
     // A Unicode window takes text messages as wide text; any other gets them through the ANSI code page.
     void setUnicode(WindowHandle window, bool unicode);
     void setRejectsPosts(WindowHandle window, bool rejects);
+    // Without a shell (busy, restarting or gone) no tray icon can be added.
+    void setShellRunning(bool running) { shellRunning_ = running; }
 
     WindowHandle foregroundWindow() const { return foreground_; }
     int lastShowCommand(WindowHandle window) const;
@@ -107,6 +109,7 @@ private:
     std::set<std::pair<WindowHandle, std::uint32_t>> trayIcons_;
     WindowHandle nextHandle_ = 1;
     WindowHandle foreground_ = 0;
+    bool shellRunning_ = true;
     std::vector<std::string> calls_;
 };
 

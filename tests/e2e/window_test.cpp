@@ -94,9 +94,9 @@ void pressTab(bool shift) {
 // Tab and Shift+Tab from the keyboard reach the program's own walk through its message loop (the in-process test of
 // the view walks after every option click): a loop that left Tab to the system would follow tab stops instead.
 TEST_F(WindowTest, TheKeyboardsTabWalksTheControlsInTabIndexOrder) {
-    const std::string byTabIndex[] = {ui::txtData(0), ui::optFormate(0), ui::optFormate(1), ui::optFormate(2),
-                                      ui::kCommand1,  ui::txtData(1),    ui::txtData(2),    ui::kChkEnable,
-                                      ui::kTxtTitle,  ui::txtData(3),    ui::optFormate(3), ui::kCmdSave};
+    const std::string byTabIndex[] = {ui::txtData(0),    ui::optFormate(0), ui::optFormate(1), ui::optFormate(2),
+                                      ui::txtData(1),    ui::txtData(2),    ui::kChkEnable,    ui::txtData(3),
+                                      ui::optFormate(3), ui::kCmdSave};
     start();
     SetForegroundWindow(mainWindow());
     std::vector<HWND> cycle;
@@ -105,7 +105,7 @@ TEST_F(WindowTest, TheKeyboardsTabWalksTheControlsInTabIndexOrder) {
             cycle.push_back(control(name));
         }
     }
-    ASSERT_EQ(cycle.size(), 9u) << "one template box shown";
+    ASSERT_EQ(cycle.size(), 7u) << "one template box shown";
     for (const bool backwards : {false, true}) {
         std::vector<HWND> visited;
         for (std::size_t step = 0; step < cycle.size() + 2; ++step) {

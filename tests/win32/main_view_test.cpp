@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "app/main_window_description.h"
 #include "peers/peer_tree.h"
 #include "peers/window_trees.h"
+#include "platform/win32/window_procedure.h"
 #include "platform/sim/sim_files.h"
 #include "platform/win32/owners.h"
 #include "platform/win32/win32_ansi_codec.h"
@@ -51,14 +53,53 @@ std::string textOf(HWND window) {
     return text;
 }
 
+// Windows sends BN_CLICKED for a radio button that gets the focus from the keyboard, unless the button was told
+// BM_SETDONTCLICK; Wine never does. Under this model the options behave as Windows documents: the hook notes, on
+// the window's thread from its creation on, which buttons were told; the subclass clicks the others on focus.
+std::set<HWND> toldNotToClick;
+
+LRESULT CALLBACK noteDontClick(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->message == kButtonSetDontClick) {
+        if (sent->wParam) {
+            toldNotToClick.insert(sent->hwnd);
+        } else {
+            toldNotToClick.erase(sent->hwnd);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+struct ClickedByFocus {
+    WNDPROC original;
+
+    LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        const LRESULT result = CallWindowProcW(original, window, message, wParam, lParam);
+        if (message == WM_SETFOCUS && toldNotToClick.count(window) == 0) {
+            SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), BN_CLICKED),
+                         reinterpret_cast<LPARAM>(window));
+        }
+        return result;
+    }
+};
+
 // The real main window, created in this process on a thread of its own as the program creates it, with no template
 // files beside it. Destroying it ends that thread's message loop, so it lives as long as the test.
 class MainViewTest : public ::testing::Test {
 protected:
     MainViewTest() {
         ui.run([this] {
+            toldNotToClick.clear();
+            const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, noteDontClick, nullptr, GetCurrentThreadId());
             view = std::make_unique<Win32MainView>(GetModuleHandleW(nullptr), codec);
             created = view->create(MainServices{windows, clock, events, codec, files});
+            UnhookWindowsHookEx(hook);
+            for (int option = 0; option < 4 && created; ++option) {
+                const HWND button = GetDlgItem(view->window(), id::optFormate(option));
+                options[option].original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(button, GWLP_WNDPROC));
+                attachWindow(button, &options[option]);
+                SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(attachedWindowProc<ClickedByFocus>));
+            }
         });
     }
     // Under Wine, hiding the shown window waits about 2 s for the X server; every test pays it once.
@@ -75,6 +116,7 @@ protected:
     sim::SimFiles files{L"C:\\MarquillViewTest"};
     test::WindowThread ui;
     std::unique_ptr<Win32MainView> view;
+    ClickedByFocus options[4] = {};
     bool created = false;
 };
 
@@ -242,13 +284,25 @@ TEST_F(MainViewTest, TheTitleBoxAnnouncesOncePerRealChange) {
     chatThread.run([&] { mirc.reset(); });
 }
 
-// Tab and Shift+Tab walk the shown controls by tab index, whatever option was clicked last: an unchecked option
-// button loses its tab stop, and a walk that followed tab stops would skip it.
-TEST_F(MainViewTest, TabWalksTheShownControlsByTabIndex) {
+// Tab and Shift+Tab walk the shown controls by tab index, whatever option was clicked last (an unchecked option
+// button loses its tab stop, and a walk that followed tab stops would skip it), never the title box or Command1
+// outside the window, and the focus arriving on an option never chooses it, as Windows would without being told.
+TEST_F(MainViewTest, TabWalksTheShownControlsWithoutChoosingAnOption) {
     ASSERT_TRUE(created);
-    const std::vector<std::string> byTabIndex = {"txtData(0)", "optFormate(0)", "optFormate(1)", "optFormate(2)",
-                                                 "Command1",   "txtData(1)",    "txtData(2)",    "chkEnable",
-                                                 "txtTitle",   "txtData(3)",    "optFormate(3)", "cmdSave"};
+    const std::vector<std::string> byTabIndex = {"txtData(0)",    "optFormate(0)", "optFormate(1)", "optFormate(2)",
+                                                 "txtData(1)",    "txtData(2)",    "chkEnable",     "txtData(3)",
+                                                 "optFormate(3)", "cmdSave"};
+    const auto chosen = [&] {
+        int checked = -1;
+        for (int option = 0; option < 4; ++option) {
+            const std::string name = "optFormate(" + std::to_string(option) + ")";
+            if (SendMessageW(control(name), BM_GETCHECK, 0, 0) == BST_CHECKED &&
+                IsWindowVisible(control("txtData(" + std::to_string(option) + ")"))) {
+                checked = option;
+            }
+        }
+        return checked;
+    };
     const auto press = [&](bool shift) {
         BYTE keys[256] = {};
         GetKeyboardState(keys);
@@ -267,27 +321,64 @@ TEST_F(MainViewTest, TabWalksTheShownControlsByTabIndex) {
                 SendMessageA(control("optFormate(" + std::to_string(clicked) + ")"), BM_CLICK, 0, 0);
             }
             SetFocus(control("cmdSave"));
-            for (std::size_t step = 0; step < 9; ++step) {
+            for (std::size_t step = 0; step < 7; ++step) {
                 press(false);
                 forward.push_back(GetFocus());
             }
-            for (std::size_t step = 0; step < 9; ++step) {
+            for (std::size_t step = 0; step < 7; ++step) {
                 press(true);
                 backward.push_back(GetFocus());
             }
         });
+        EXPECT_EQ(chosen(), clicked < 0 ? 0 : clicked) << "the walk chose another option";
         std::vector<HWND> shown;
         for (const std::string& name : byTabIndex) {
             if (IsWindowVisible(control(name))) {
                 shown.push_back(control(name));
             }
         }
-        ASSERT_EQ(shown.size(), 9u) << "one template box shown after clicking " << clicked;
+        ASSERT_EQ(shown.size(), 7u) << "one template box shown after clicking " << clicked;
         EXPECT_EQ(forward, shown) << "after clicking " << clicked;
-        // Back from the last: the eight before it, then round to the last again.
+        // Back from the last: the six before it, then round to the last again.
         std::vector<HWND> expectedBack(shown.rbegin() + 1, shown.rend());
         expectedBack.push_back(shown.back());
         EXPECT_EQ(backward, expectedBack) << "after clicking " << clicked;
+    }
+}
+
+// The keyboard still chooses an option: Space on the focused one, as a click does.
+TEST_F(MainViewTest, SpaceOnAFocusedOptionChoosesIt) {
+    ASSERT_TRUE(created);
+    ui.run([&] {
+        const HWND yahoo = control("optFormate(2)");
+        SetFocus(yahoo);
+        SendMessageW(yahoo, WM_KEYDOWN, VK_SPACE, 0);
+        SendMessageW(yahoo, WM_KEYUP, VK_SPACE, 0);
+    });
+    EXPECT_EQ(SendMessageW(control("optFormate(2)"), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_TRUE(IsWindowVisible(control("txtData(2)")));
+    EXPECT_FALSE(IsWindowVisible(control("txtData(0)")));
+}
+
+// A template box takes what the user types or pastes at any length: the edit control's own limit stopped typing
+// at 32,767 characters.
+TEST_F(MainViewTest, ATemplateBoxTakesAnyLength) {
+    ASSERT_TRUE(created);
+    for (int client = 0; client < 4; ++client) {
+        const HWND box = control("txtData(" + std::to_string(client) + ")");
+        int length = 0;
+        std::wstring text;
+        while (text.size() < 40000) {
+            text += std::wstring(78, L'x') + L"\r\n";  // short lines: a long one costs Wine seconds to wrap
+        }
+        ui.run([&] {
+            SetWindowTextW(box, text.c_str());
+            SendMessageW(box, EM_SETSEL, 40000, 40000);
+            SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"pasted"));
+            SendMessageW(box, WM_CHAR, L'y', 1);
+            length = GetWindowTextLengthW(box);
+        });
+        EXPECT_EQ(length, 40007) << "txtData(" << client << ")";
     }
 }
 

@@ -17,7 +17,7 @@ HangingChat::HangingChat(peers::ChatClient client)
             return false;
         }
         SetEvent(hung_.get());
-        WaitForSingleObject(release_.get(), kHangLimitMs);
+        WaitForSingleObject(release_.get(), hangMs_);
         return true;
     });
 }
@@ -30,7 +30,8 @@ HangingChat::~HangingChat() {
     });
 }
 
-bool HangingChat::hang() {
+bool HangingChat::hang(DWORD forMs) {
+    hangMs_ = forMs < kHangLimitMs ? forMs : kHangLimitMs;
     return PostMessageA(blocker_, kHangMessage, 0, 0) &&
            WaitForSingleObject(hung_.get(), kHangStartMs) == WAIT_OBJECT_0;
 }

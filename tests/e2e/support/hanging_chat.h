@@ -12,7 +12,7 @@
 namespace marquill::test {
 
 // A chat client on a window thread of its own, which the test can stop as a hung program stops: its windows answer
-// nothing until it is destroyed, or for kHangLimitMs at most, while the other peers go on pumping.
+// nothing until it is destroyed, or for the time given (kHangLimitMs at most), while the other peers go on pumping.
 class HangingChat {
 public:
     explicit HangingChat(peers::ChatClient client);
@@ -20,8 +20,8 @@ public:
     HangingChat(const HangingChat&) = delete;
     HangingChat& operator=(const HangingChat&) = delete;
 
-    // Stops the client's thread; true once it has stopped.
-    bool hang();
+    // Stops the client's thread for `forMs`; true once it has stopped.
+    bool hang(DWORD forMs = kHangLimitMs);
     const peers::PeerTree& tree() const { return *tree_; }
 
     static constexpr DWORD kHangLimitMs = 30000;
@@ -32,6 +32,7 @@ private:
     WindowThread thread_;
     std::unique_ptr<peers::PeerTree> tree_;
     HWND blocker_ = nullptr;
+    DWORD hangMs_ = kHangLimitMs;  // written before the hang is posted, read on the client's thread
 };
 
 }  // namespace marquill::test

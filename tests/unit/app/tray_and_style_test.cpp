@@ -100,8 +100,27 @@ TEST_F(TrayTest, OnlyAMinimisingResizeGoesToTheTray) {
     EXPECT_TRUE(view.timeline().empty());
 
     minimiseToTray();
-    EXPECT_EQ(view.timeline(), (Lines{"view: hide window", trayCall("NIM_ADD", true)}));
+    EXPECT_EQ(view.timeline(), (Lines{trayCall("NIM_ADD", true), "view: hide window"}));
     EXPECT_TRUE(desktop.trayIconShown(view.windowHandle(), 1));
+}
+
+// An icon the shell did not take leaves the window minimised on the taskbar: hidden without an icon, nothing would
+// bring it back. The next minimise tries again.
+TEST_F(TrayTest, WithoutAnIconTheWindowStaysOnTheTaskbar) {
+    desktop.setShellRunning(false);
+    minimiseToTray();
+    EXPECT_EQ(view.timeline(), (Lines{trayCall("NIM_ADD", false)}));
+    EXPECT_TRUE(view.shown());
+    controller.mouseMoved(wm::kLeftButtonUp);
+    EXPECT_EQ(view.state(), WindowState::Minimised) << "no icon: the pointer over the window restores nothing";
+
+    desktop.setShellRunning(true);
+    view.setWindowState(WindowState::Normal);
+    controller.resized();
+    forget();
+    minimiseToTray();
+    EXPECT_EQ(view.timeline(), (Lines{trayCall("NIM_ADD", true), "view: hide window"}));
+    EXPECT_FALSE(view.shown());
 }
 
 // A click on the icon restores in this order: normal state, foreground, shown, icon removed. Other mouse messages,
@@ -119,6 +138,26 @@ TEST_F(TrayTest, ReleaseOverTheIconRestoresTheWindow) {
                                       trayCall("NIM_DELETE", true)}));
     EXPECT_FALSE(desktop.trayIconShown(view.windowHandle(), 1));
     EXPECT_EQ(desktop.foregroundWindow(), view.windowHandle());
+}
+
+// A second start brings this copy back: out of the tray as a click on its icon does, up from the taskbar, or just to
+// the front; a window left hidden or minimised looks to the user as if the program had not started.
+TEST_F(TrayTest, AStartWhileRunningBringsTheWindowBack) {
+    const std::string foreground = "SetForegroundWindow(" + mainHandle() + ")";
+    minimiseToTray();
+    forget();
+    controller.startedAgain();
+    EXPECT_EQ(view.timeline(), (Lines{"view: state 0", foreground, "view: show window", trayCall("NIM_DELETE", true)}));
+
+    desktop.setShellRunning(false);
+    minimiseToTray();  // no icon: minimised on the taskbar
+    forget();
+    controller.startedAgain();
+    EXPECT_EQ(view.timeline(), (Lines{"view: state 0", foreground, "view: show window"}));
+
+    forget();
+    controller.startedAgain();
+    EXPECT_EQ(view.timeline(), (Lines{foreground})) << "shown already: only brought to the front";
 }
 
 // The pointer over the shown window reports the same mouse-move as the icon does, and at 144 DPI the client area
@@ -185,6 +224,14 @@ TEST_F(TrayTest, ShellRestartReAddsTheIconOnlyWhileInTheTray) {
     forget();
     controller.shellRestarted();
     EXPECT_TRUE(view.timeline().empty()) << "restored: the icon stays away";
+
+    minimiseToTray();
+    desktop.notifyIcon(nim::kDelete, fillTrayIconData(view.windowHandle(), FakeMainView::kIcon));
+    desktop.setShellRunning(false);  // it announced itself, yet does not take the icon
+    forget();
+    controller.shellRestarted();
+    EXPECT_EQ(view.timeline(), (Lines{trayCall("NIM_ADD", false), "view: show window"}));
+    EXPECT_TRUE(view.shown()) << "not hidden without an icon";
 }
 
 }  // namespace
