@@ -26,7 +26,7 @@ std::string freshFolder() {
 std::vector<std::string> filesIn(const std::string& folder) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA entry;
-    const win32::FileSearch search = win32::ownedSearch(FindFirstFileA((folder + "\\*").c_str(), &entry));
+    const win32::FileSearch search = win32::owned<win32::FileSearch>(FindFirstFileA((folder + "\\*").c_str(), &entry));
     if (!search) {
         return names;
     }

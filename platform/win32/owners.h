@@ -9,15 +9,21 @@
 // exactly once. A handle that failed to come is held as null (CreateFile's INVALID_HANDLE_VALUE included).
 namespace marquill::win32 {
 
-struct KernelHandleCloser {
+template <BOOL(WINAPI* Close)(HANDLE)>
+struct HandleCloser {
     using pointer = HANDLE;
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
+    void operator()(HANDLE handle) const { Close(handle); }
 };
-// An event, file, process or thread.
-using KernelHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, KernelHandleCloser>;
 
-inline KernelHandle ownedFile(HANDLE file) {
-    return KernelHandle(file == INVALID_HANDLE_VALUE ? nullptr : file);
+// An event, file, process or thread.
+using KernelHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser<CloseHandle>>;
+// A search begun by FindFirstFile.
+using FileSearch = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser<FindClose>>;
+
+// A file or search handle as it came back from its call, failed ones (INVALID_HANDLE_VALUE) held as null.
+template <typename Owner>
+Owner owned(HANDLE handle) {
+    return Owner(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
 }
 
 struct GdiObjectDeleter {
@@ -26,17 +32,6 @@ struct GdiObjectDeleter {
 // A font, brush, bitmap or other GDI object.
 template <typename Handle>
 using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
-
-struct FileSearchCloser {
-    using pointer = HANDLE;
-    void operator()(HANDLE search) const { FindClose(search); }
-};
-// A search begun by FindFirstFile; null when nothing matched.
-using FileSearch = std::unique_ptr<std::remove_pointer_t<HANDLE>, FileSearchCloser>;
-
-inline FileSearch ownedSearch(HANDLE search) {
-    return FileSearch(search == INVALID_HANDLE_VALUE ? nullptr : search);
-}
 
 // The screen's device context, for as long as it is needed.
 class ScreenDc {

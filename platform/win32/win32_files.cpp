@@ -14,7 +14,8 @@ namespace {
 constexpr std::size_t kWriteChunkBytes = 1 << 20;
 
 KernelHandle openFile(const std::wstring& path, DWORD access, DWORD share, DWORD disposition) {
-    return ownedFile(CreateFileW(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return owned<KernelHandle>(
+        CreateFileW(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 std::wstring systemErrorText(DWORD error) {

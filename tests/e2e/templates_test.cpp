@@ -22,8 +22,8 @@ const Names kFolderAfterSave = {"MarquillAmp.exe", "aim.txt", "aol.txt", "mirc.t
 const char* const kTemplateFiles[] = {"aim.txt", "aol.txt", "yahoo.txt", "mirc.txt"};
 
 std::optional<std::string> readFile(const std::string& path) {
-    const win32::KernelHandle file =
-        win32::ownedFile(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    const win32::KernelHandle file = win32::owned<win32::KernelHandle>(
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     if (!file) {
         return std::nullopt;
     }
@@ -36,8 +36,8 @@ std::optional<std::string> readFile(const std::string& path) {
 }
 
 bool writeFile(const std::string& path, const std::string& bytes, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
-    const win32::KernelHandle file =
-        win32::ownedFile(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributes, nullptr));
+    const win32::KernelHandle file = win32::owned<win32::KernelHandle>(
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributes, nullptr));
     if (!file) {
         return false;
     }
@@ -51,7 +51,7 @@ bool writeFile(const std::string& path, const std::string& bytes, DWORD attribut
 class HeldFile {
 public:
     HeldFile(const std::string& path, const std::string& bytes)
-        : file_(win32::ownedFile(
+        : file_(win32::owned<win32::KernelHandle>(
               CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr))) {
         DWORD written = 0;
         held_ = file_ && WriteFile(file_.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&

@@ -124,8 +124,8 @@ TEST(Win32Files, LockedFileKeepsItsContentAndReportsTheReason) {
     Win32Files files;
     const std::wstring path = folder.file(L"aim.txt");
     ASSERT_EQ(files.replaceContent(path, "old"), std::nullopt);
-    win32::KernelHandle lock =
-        win32::ownedFile(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    win32::KernelHandle lock = win32::owned<win32::KernelHandle>(
+        CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(lock);
     const std::optional<std::wstring> reason = files.replaceContent(path, "new");
     EXPECT_EQ(files.readAll(path, kNoBound), std::nullopt) << "held without sharing";
