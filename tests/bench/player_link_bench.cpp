@@ -1,11 +1,12 @@
 #include <benchmark/benchmark.h>
 
-#include "message/compose_message.h"
 #include "app/chat_clients.h"
+#include "message/compose_message.h"
 #include "platform/sim/fake_clock.h"
 #include "platform/sim/fake_event_pump.h"
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/windows1252_codec.h"
+#include "tests/unit/support/sim_player.h"
 #include "winamp/checked_numbers.h"
 #include "winamp/title_text.h"
 #include "winamp/track_time.h"
@@ -17,14 +18,9 @@ namespace {
 // A player on the sim desktop: the program's own cost per reading, without the window system's (which
 // wine-notes.md puts at 0.3 ms a query under Wine).
 struct SimPlayerDesktop {
-    SimPlayerDesktop() {
-        const WindowHandle player = desktop.createWindow("Winamp v1.x", L"12. Artist - Song - Winamp");
-        desktop.setHandler(player, [](const sim::SimMessage& message) {
-            return message.lParam == 105 ? (message.wParam == 1 ? 185 : 65000) : 12;
-        });
-    }
     sim::Windows1252Codec codec;
     sim::SimDesktop desktop{codec};
+    test::SimPlayer player{desktop, L"12. Artist - Song - Winamp"};
     sim::FakeClock clock;
     sim::FakeEventPump events;
     WinampAPI api{desktop, clock, events};
