@@ -41,13 +41,15 @@ std::wstring withoutLineBreaks(const std::wstring& value) {
     return flat;
 }
 
-// Left to right without overlap; the inserted text is not scanned again by the same step.
-void replaceAll(MarkedText& buffer, const std::wstring& find, const std::wstring& value) {
+// Left to right without overlap; the inserted text is not scanned again by the same step. The value is asked for
+// only when the placeholder is there, so a template without "%t" does not read the clock's text.
+template <typename ValueOf>
+void replaceAll(MarkedText& buffer, const std::wstring& find, ValueOf valueOf) {
     std::size_t at = buffer.text.find(find);
     if (at == std::wstring::npos) {
         return;
     }
-    const std::wstring replacement = withoutLineBreaks(value);
+    const std::wstring replacement = withoutLineBreaks(valueOf());
     MarkedText result;
     result.text.reserve(buffer.text.size() + replacement.size());
     result.fromValue.reserve(buffer.text.size() + replacement.size());
@@ -63,13 +65,13 @@ void replaceAll(MarkedText& buffer, const std::wstring& find, const std::wstring
 
 MarkedText composeMarked(const std::wstring& templateText, const PlaceholderValues& values, const Clock& clock) {
     MarkedText msgWork{templateText, std::vector<std::uint8_t>(templateText.size(), 0)};
-    replaceAll(msgWork, L"%s", values.title);
-    replaceAll(msgWork, L"%tt", values.trackTime);
-    replaceAll(msgWork, L"%tn", values.trackNumber);
-    replaceAll(msgWork, L"%tp", values.trackPercent);
-    replaceAll(msgWork, L"%tl", values.totalTracks);
-    replaceAll(msgWork, L"%t", clock.timeOfDayText());
-    replaceAll(msgWork, L"%d", clock.shortDateText());
+    replaceAll(msgWork, L"%s", [&] { return values.title; });
+    replaceAll(msgWork, L"%tt", [&] { return values.trackTime; });
+    replaceAll(msgWork, L"%tn", [&] { return values.trackNumber; });
+    replaceAll(msgWork, L"%tp", [&] { return values.trackPercent; });
+    replaceAll(msgWork, L"%tl", [&] { return values.totalTracks; });
+    replaceAll(msgWork, L"%t", [&] { return clock.timeOfDayText(); });
+    replaceAll(msgWork, L"%d", [&] { return clock.shortDateText(); });
     return msgWork;
 }
 
