@@ -53,23 +53,6 @@ TEST_F(WindowTest, AUsersToolFindsEveryControl) {
     }
 }
 
-// The hidden boxes are restyled too; a box restyled only when first shown would appear sunken.
-TEST_F(WindowTest, TemplateBoxesAndSaveAreFlat) {
-    start();
-    const std::string flat[] = {ui::txtData(0), ui::txtData(1), ui::txtData(2), ui::txtData(3), ui::kCmdSave};
-    for (const std::string& name : flat) {
-        const LONG exStyle = GetWindowLongA(control(name), GWL_EXSTYLE);
-        const LONG style = GetWindowLongA(control(name), GWL_STYLE);
-        EXPECT_EQ(exStyle & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE), WS_EX_STATICEDGE) << name;
-        EXPECT_EQ(style & (WS_BORDER | WS_DLGFRAME | WS_THICKFRAME), 0) << name;
-    }
-    for (int i = 0; i < static_cast<int>(std::size(peers::kChatClients)); ++i) {
-        EXPECT_EQ(GetWindowLongA(control(ui::txtData(i)), GWL_STYLE) & (ES_MULTILINE | WS_VSCROLL),
-                  ES_MULTILINE | WS_VSCROLL)
-            << "txtData(" << i << ")";
-    }
-}
-
 // Tab or Shift+Tab as the keyboard sends it, to the window in the foreground.
 void pressTab(bool shift) {
     std::vector<INPUT> keys;
