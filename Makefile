@@ -18,23 +18,21 @@ packages:
 format-check: packages
 	tools/check-format.sh
 
-$(NATIVE)/build.ninja: | packages
-	cmake -S . -B $(NATIVE) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMARQUILL_SANITIZE=ON
-
-$(WIN32)/build.ninja: | packages
-	cmake -S . -B $(WIN32) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
+# Each build folder is a preset of CMakePresets.json, build/<preset>.
+build/%/build.ninja: | packages
+	cmake --preset $*
 
 native: packages $(NATIVE)/build.ninja
-	cmake --build $(NATIVE) -j $(JOBS)
+	cmake --build --preset native -j $(JOBS)
 
 win32: packages $(WIN32)/build.ninja
-	cmake --build $(WIN32) -j $(JOBS)
+	cmake --build --preset win32 -j $(JOBS)
 
 test-native: native
-	cd $(NATIVE) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+	ctest --preset native -j $(JOBS)
 
 test-win32: win32
-	cmake/wine-session.sh $(CURDIR)/$(WIN32)/wineprefix ctest --test-dir $(WIN32) --output-on-failure
+	cmake/wine-session.sh $(CURDIR)/$(WIN32)/wineprefix ctest --preset win32
 
 # The program with the fake player and chat clients under Wine (the user's DISPLAY, or Xvfb): prints what the
 # holders showed and what each client received, and saves a screenshot as $(WIN32)/demo/marquill-demo.png.
@@ -45,7 +43,7 @@ demo: win32
 # then the native benchmark of the polling tick's own reads.
 bench: win32
 	tools/bench.sh $(WIN32)
-	cmake -S . -B $(BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake --preset bench
 	cmake --build $(BENCH) -j $(JOBS) --target player_link_bench
 	$(BENCH)/tests/bench/player_link_bench
 
@@ -54,7 +52,7 @@ bench: win32
 FUZZ_TARGETS := title_text_fuzz compose_message_fuzz template_file_fuzz track_numbers_fuzz
 fuzz:
 	@tools/install-packages.sh clang-14 libclang-rt-14-dev
-	CXX=clang++-14 cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMARQUILL_SANITIZE=ON -DMARQUILL_FUZZ=ON
+	cmake --preset fuzz
 	cmake --build $(FUZZ) -j $(JOBS) --target $(FUZZ_TARGETS)
 	@mkdir -p $(FUZZ)/crashes
 	@for target in $(FUZZ_TARGETS); do \
