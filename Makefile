@@ -1,13 +1,15 @@
 # Front door of the build: `make test` runs every test tier, `make demo` shows the program at work under Wine.
 NATIVE := build/native
 WIN32 := build/win32
+WIN32_CLANG := build/win32-clang
 JOBS ?= $(shell nproc)
 
 BENCH := build/bench
 FUZZ := build/fuzz
 FUZZ_SECONDS ?= 30
 
-.PHONY: test packages native win32 test-native test-win32 demo bench fuzz clean format-check
+.PHONY: test packages native win32 test-native test-win32 test-win32-clang clang-packages demo bench fuzz clean \
+	format-check
 
 test: test-native test-win32
 
@@ -33,6 +35,17 @@ test-native: native
 
 test-win32: win32
 	cmake/wine-session.sh $(CURDIR)/$(WIN32)/wineprefix ctest --preset win32
+
+# The Windows build again with the second compiler, clang-14 (every target, warnings as errors there too), and its
+# unit tests under Wine.
+clang-packages:
+	@tools/install-packages.sh clang-14 lld-14
+
+$(WIN32_CLANG)/build.ninja: | clang-packages
+
+test-win32-clang: packages $(WIN32_CLANG)/build.ninja
+	cmake --build --preset win32-clang -j $(JOBS)
+	cmake/wine-session.sh $(CURDIR)/$(WIN32_CLANG)/wineprefix ctest --preset win32-clang
 
 # The program with the fake player and chat clients under Wine (the user's DISPLAY, or Xvfb): prints what the
 # holders showed and what each client received, and saves a screenshot as $(WIN32)/demo/marquill-demo.png.
