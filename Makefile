@@ -8,8 +8,8 @@ BENCH := build/bench
 FUZZ := build/fuzz
 FUZZ_SECONDS ?= 30
 
-.PHONY: test packages native win32 test-native test-win32 test-win32-clang clang-packages demo bench fuzz clean \
-	format-check
+.PHONY: test packages native win32 test-native test-win32 test-win32-clang clang-packages dist dist-check \
+	demo bench fuzz clean format-check
 
 test: test-native test-win32
 
@@ -46,6 +46,17 @@ $(WIN32_CLANG)/build.ninja: | clang-packages
 test-win32-clang: packages $(WIN32_CLANG)/build.ninja
 	cmake --build --preset win32-clang -j $(JOBS)
 	cmake/wine-session.sh $(CURDIR)/$(WIN32_CLANG)/wineprefix ctest --preset win32-clang
+
+# The archive a Windows user downloads, build/dist/MarquillAmp-<version>-win32.zip: the release exe, README.txt,
+# LICENSE.txt and SHA256SUMS. Configured from the preset each time, which names that folder also to a build folder
+# made before it did.
+dist: packages
+	cmake --preset win32
+	cmake --build --preset win32 -j $(JOBS) --target dist
+
+# The archive listed and unpacked as a user's tools see it, and that check shown to reject a faulty archive.
+dist-check: dist
+	cmake --build --preset win32 -j $(JOBS) --target dist-check
 
 # The program with the fake player and chat clients under Wine (the user's DISPLAY, or Xvfb): prints what the
 # holders showed and what each client received, and saves a screenshot as $(WIN32)/demo/marquill-demo.png.
