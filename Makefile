@@ -9,7 +9,7 @@ FUZZ := build/fuzz
 FUZZ_SECONDS ?= 30
 
 .PHONY: test packages native win32 test-native test-win32 test-win32-clang clang-packages dist dist-check \
-	demo bench fuzz clean format-check
+	reproducible-check demo bench fuzz clean format-check
 
 test: test-native test-win32
 
@@ -57,6 +57,10 @@ dist: packages
 # The archive listed and unpacked as a user's tools see it, and that check shown to reject a faulty archive.
 dist-check: dist
 	cmake --build --preset win32 -j $(JOBS) --target dist-check
+
+# The archive built twice from the current commit in two fresh folders; fails unless both are the same bytes.
+reproducible-check: packages
+	tools/reproducible-check.sh
 
 # The program with the fake player and chat clients under Wine (the user's DISPLAY, or Xvfb): prints what the
 # holders showed and what each client received, and saves a screenshot as $(WIN32)/demo/marquill-demo.png.
