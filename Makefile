@@ -1,13 +1,15 @@
 # Front door of the build: `make test` runs every test tier, `make demo` shows the program at work under Wine.
 NATIVE := build/native
 WIN32 := build/win32
+WIN32_CLANG := build/win32-clang
 JOBS ?= $(shell nproc)
 
 BENCH := build/bench
 FUZZ := build/fuzz
 FUZZ_SECONDS ?= 30
 
-.PHONY: test packages native win32 test-native test-win32 demo bench fuzz clean format-check
+.PHONY: test packages native win32 test-native test-win32 test-win32-clang clang-packages dist dist-check \
+	reproducible-check demo bench fuzz clean format-check
 
 test: test-native test-win32
 
@@ -18,23 +20,47 @@ packages:
 format-check: packages
 	tools/check-format.sh
 
-$(NATIVE)/build.ninja: | packages
-	cmake -S . -B $(NATIVE) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMARQUILL_SANITIZE=ON
-
-$(WIN32)/build.ninja: | packages
-	cmake -S . -B $(WIN32) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
+# Each build folder is a preset of CMakePresets.json, build/<preset>.
+build/%/build.ninja: | packages
+	cmake --preset $*
 
 native: packages $(NATIVE)/build.ninja
-	cmake --build $(NATIVE) -j $(JOBS)
+	cmake --build --preset native -j $(JOBS)
 
 win32: packages $(WIN32)/build.ninja
-	cmake --build $(WIN32) -j $(JOBS)
+	cmake --build --preset win32 -j $(JOBS)
 
 test-native: native
-	cd $(NATIVE) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+	ctest --preset native -j $(JOBS)
 
 test-win32: win32
-	cmake/wine-session.sh $(CURDIR)/$(WIN32)/wineprefix ctest --test-dir $(WIN32) --output-on-failure
+	cmake/wine-session.sh $(CURDIR)/$(WIN32)/wineprefix ctest --preset win32
+
+# The Windows build again with the second compiler, clang-14 (every target, warnings as errors there too), and its
+# unit tests under Wine.
+clang-packages:
+	@tools/install-packages.sh clang-14 lld-14
+
+$(WIN32_CLANG)/build.ninja: | clang-packages
+
+test-win32-clang: packages $(WIN32_CLANG)/build.ninja
+	cmake --build --preset win32-clang -j $(JOBS)
+	cmake/wine-session.sh $(CURDIR)/$(WIN32_CLANG)/wineprefix ctest --preset win32-clang
+
+# The archive a Windows user downloads, build/dist/MarquillAmp-<version>-win32.zip: the release exe, README.txt,
+# LICENSE.txt and SHA256SUMS. Configured from the preset each time, which names that folder also to a build folder
+# made before it did.
+dist: packages
+	cmake --preset win32
+	cmake --build --preset win32 -j $(JOBS) --target dist
+
+# The archive listed and unpacked as a user's tools see it, and that check shown to reject a faulty archive.
+dist-check: dist
+	cmake --build --preset win32 -j $(JOBS) --target dist-check
+
+# The archive built twice from the current commit in two fresh folders; fails unless both are the same bytes.
+reproducible-check: packages
+	tools/reproducible-check.sh
 
 # The program with the fake player and chat clients under Wine (the user's DISPLAY, or Xvfb): prints what the
 # holders showed and what each client received, and saves a screenshot as $(WIN32)/demo/marquill-demo.png.
@@ -45,7 +71,7 @@ demo: win32
 # then the native benchmark of the polling tick's own reads.
 bench: win32
 	tools/bench.sh $(WIN32)
-	cmake -S . -B $(BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake --preset bench
 	cmake --build $(BENCH) -j $(JOBS) --target player_link_bench
 	$(BENCH)/tests/bench/player_link_bench
 
@@ -54,7 +80,7 @@ bench: win32
 FUZZ_TARGETS := title_text_fuzz compose_message_fuzz template_file_fuzz track_numbers_fuzz
 fuzz:
 	@tools/install-packages.sh clang-14 libclang-rt-14-dev
-	CXX=clang++-14 cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMARQUILL_SANITIZE=ON -DMARQUILL_FUZZ=ON
+	cmake --preset fuzz
 	cmake --build $(FUZZ) -j $(JOBS) --target $(FUZZ_TARGETS)
 	@mkdir -p $(FUZZ)/crashes
 	@for target in $(FUZZ_TARGETS); do \
