@@ -1,7 +1,7 @@
 #include "app/main_controller.h"
 
-#include <vector>
 #include <exception>
+#include <vector>
 
 #include "app/chat_clients.h"
 #include "app/flat_style.h"

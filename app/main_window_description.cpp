@@ -34,12 +34,12 @@ std::vector<const ControlDescription*> stackingOrder() {
 
 namespace {
 
-// Whether any of the control lies inside the window's client area; the holders and Command1 lie beyond it.
+// Whether any of the control lies inside the window's client area; the holders and Command1 lie beyond it. At
+// 1,440 dots per inch a pixel is a twip, so the place is the one the window is built with, in twips.
 bool insideClientArea(const ControlDescription& control) {
-    const int left = control.rect.left + (control.inFrame ? findControl(id::kFrmMesg)->rect.left : 0);
-    const int top = control.rect.top + (control.inFrame ? findControl(id::kFrmMesg)->rect.top : 0);
-    return left < kClientWidthTwips && top < kClientHeightTwips && left + control.rect.width > 0 &&
-           top + control.rect.height > 0;
+    const PixelRect rect = clientPixelRect(control, kTwipsPerInch, kTwipsPerInch);
+    return rect.left < kClientWidthTwips && rect.top < kClientHeightTwips && rect.left + rect.width > 0 &&
+           rect.top + rect.height > 0;
 }
 
 }  // namespace

@@ -46,23 +46,21 @@ void FakePlayer::setTitle(const std::string& title) {
     const int size = static_cast<int>(title.size());
     std::wstring plain(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, title.data(), size, nullptr, 0)), L'\0');
     MultiByteToWideChar(CP_ACP, 0, title.data(), size, plain.data(), static_cast<int>(plain.size()));
-    {
-        // The next step of a scroll is already one of this song's.
-        std::lock_guard<std::mutex> lock(mutex_);
-        plain_ = plain;
-        step_ = 0;
-    }
+    restartScroll(std::move(plain));
     SetWindowTextA(window_, title.c_str());  // the bytes as they are
     InvalidateRect(window_, nullptr, TRUE);
 }
 
 void FakePlayer::setTitle(const std::wstring& title) {
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        plain_ = title;
-        step_ = 0;
-    }
+    restartScroll(title);
     showTitle(title);
+}
+
+void FakePlayer::restartScroll(std::wstring plain) {
+    // Before the caption is shown, so that the next step of a scroll is already one of this song's.
+    std::lock_guard<std::mutex> lock(mutex_);
+    plain_ = std::move(plain);
+    step_ = 0;
 }
 
 void FakePlayer::setScroll(unsigned stepsPerSecond) {

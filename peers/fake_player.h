@@ -55,6 +55,7 @@ public:
 
 private:
     LRESULT answer(WPARAM wParam, LPARAM lParam);
+    void restartScroll(std::wstring plain);
     void showTitle(const std::wstring& caption);
     void scrollOneStep();
 

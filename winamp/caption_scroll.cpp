@@ -1,6 +1,6 @@
 #include "winamp/caption_scroll.h"
 
-#include <algorithm>
+#include <string_view>
 
 namespace marquill {
 namespace {
@@ -14,24 +14,32 @@ const std::wstring kMarkerEnds[] = {L" *** ", L"*** ", L"** ", L"* "};
 // while a chat window is waited for.
 constexpr std::size_t kMaxShift = 64;
 
-bool endsWith(const std::wstring& text, const std::wstring& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+bool endsWith(std::wstring_view text, std::wstring_view end) {
+    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
-bool startsWith(const std::wstring& text, const std::wstring& start) {
-    return text.compare(0, start.size(), start) == 0;
+bool startsWith(std::wstring_view text, std::wstring_view start) {
+    return text.substr(0, start.size()) == start;
+}
+
+// The leftmost " *** " after at least one character at which `splits(before, after)` holds; npos when none.
+template <typename Splits>
+std::size_t markerWhere(const std::wstring& caption, Splits splits) {
+    const std::wstring_view whole = caption;
+    for (std::size_t at = caption.find(kMarker, 1); at != std::wstring::npos; at = caption.find(kMarker, at + 1)) {
+        if (splits(whole.substr(0, at), whole.substr(at + kMarker.size()))) {
+            return at;
+        }
+    }
+    return std::wstring::npos;
 }
 
 // X " *** " S with X a part of S's end: the leftmost such marker, which leaves the longest S.
-// (A cut reading has only the start of S after the marker; see CaptionScroll::isCutStep.)
 std::wstring scrolledFrom(const std::wstring& caption) {
-    for (std::size_t at = caption.find(kMarker, 1); at != std::wstring::npos; at = caption.find(kMarker, at + 1)) {
-        const std::wstring plain = caption.substr(at + kMarker.size());
-        if (!plain.empty() && endsWith(plain, caption.substr(0, at))) {
-            return plain;
-        }
-    }
-    return {};
+    const std::size_t at = markerWhere(caption, [](std::wstring_view before, std::wstring_view after) {
+        return !after.empty() && endsWith(after, before);
+    });
+    return at == std::wstring::npos ? std::wstring() : caption.substr(at + kMarker.size());
 }
 
 }  // namespace
@@ -64,14 +72,9 @@ std::wstring CaptionScroll::plainOf(const std::wstring& caption) const {
 
 // X " *** " and the start of the plain caption read before, X a part of its end: a step of that scroll, cut.
 bool CaptionScroll::isCutStep(const std::wstring& caption) const {
-    for (std::size_t at = caption.find(kMarker, 1); at != std::wstring::npos; at = caption.find(kMarker, at + 1)) {
-        const std::size_t start = at + kMarker.size();
-        if (endsWith(lastPlain_, caption.substr(0, at)) &&
-            lastPlain_.compare(0, caption.size() - start, caption, start) == 0) {
-            return true;
-        }
-    }
-    return false;
+    return markerWhere(caption, [this](std::wstring_view before, std::wstring_view after) {
+               return endsWith(lastPlain_, before) && startsWith(lastPlain_, after);
+           }) != std::wstring::npos;
 }
 
 // Both readings cut at the limit, this one the last moved on by a few characters: the same long scroll.
