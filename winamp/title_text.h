@@ -11,8 +11,9 @@ namespace marquill {
 // Drops every backspace character, wherever it stands.
 std::wstring withoutBackspaces(std::wstring titleText);
 
-// Cuts at the first " - Winamp" (keeping its leading space), then, if a ". " is left, keeps what follows its dot
-// with blanks trimmed at both ends.
+// Empty for a caption that names only the player, alone or with a version word («Winamp 5.9», «Winamp v1.x»).
+// Otherwise cuts at the first " - Winamp" (keeping its leading space), then, if what is left starts with a
+// playlist number and ". " («12. »), keeps what follows its dot with blanks trimmed at both ends.
 std::wstring songTitleFrom(const std::wstring& titleText);
 
 // The number before the first ". ": optional sign and decimal digits right before the dot; 0 when there is no such
