@@ -1,6 +1,7 @@
 #include "app/main_controller.h"
 
 #include <exception>
+#include <optional>
 #include <vector>
 
 #include "app/chat_clients.h"
@@ -69,15 +70,17 @@ void MainController::load() {
 }
 
 void MainController::tick() {
-    // One reading of the player a tick; the title goes into its box, and out in an announcement, before the
-    // queries, so a new title is announced with the values the previous tick left on the labels.
-    PlayerReading reading = Player->readCaption();
-    guarded([&] { view_.setText(id::kTxtTitle, reading.SongTitle()); });
-    Player->readTrack(reading);
+    // One reading of the player a tick. The labels take its values before the title box, whose change announces
+    // at once, so a new song goes out with its own time, number, percent and playlist length.
+    const PlayerReading reading = Player->read();
     guarded([&] { view_.setText(id::kLbltTime, reading.TrackTime()); });
     guarded([&] { view_.setText(id::kLblTrackNumber, std::to_wstring(reading.TrackNumber())); });
-    guarded([&] { view_.setText(id::kLblTrackPer, std::to_wstring(reading.TrackTimePercent())); });
+    guarded([&] {
+        const std::optional<std::int32_t> percent = reading.TrackTimePercent();
+        view_.setText(id::kLblTrackPer, percent ? std::to_wstring(*percent) : std::wstring());
+    });
     guarded([&] { view_.setText(id::kLblTotalTracks, std::to_wstring(reading.TracksInPlaylist())); });
+    guarded([&] { view_.setText(id::kTxtTitle, reading.SongTitle()); });
 }
 
 void MainController::enableClicked() {
@@ -187,8 +190,14 @@ void MainController::shellRestarted() {
 void MainController::announce() {
     PlaceholderValues values;
     if (!guarded([&] {
-            values = {view_.text(id::kTxtTitle), view_.text(id::kLbltTime), view_.text(id::kLblTrackNumber),
-                      view_.text(id::kLblTrackPer), view_.text(id::kLblTotalTracks)};
+            const LocalTimeTexts now = services_.clock.localTimeTexts();
+            values = {view_.text(id::kTxtTitle),
+                      view_.text(id::kLbltTime),
+                      view_.text(id::kLblTrackNumber),
+                      view_.text(id::kLblTrackPer),
+                      view_.text(id::kLblTotalTracks),
+                      now.timeOfDay,
+                      now.date};
         }) ||
         values.title.empty()) {
         return;  // an empty title (announcing switched off, the player closed) has no song to tell anyone about
@@ -200,9 +209,8 @@ void MainController::announce() {
             if (templateText.empty()) {
                 return;
             }
-            const std::wstring message = info.linesAreCommands
-                                             ? ComposeIrcMessage(templateText, values, services_.clock)
-                                             : ComposeMessage(templateText, values, services_.clock);
+            const std::wstring message =
+                info.linesAreCommands ? ComposeIrcMessage(templateText, values) : ComposeMessage(templateText, values);
             (drivers_.*info.send)(message);
         });
     }

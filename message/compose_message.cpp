@@ -1,5 +1,6 @@
 #include "message/compose_message.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -41,20 +42,30 @@ std::wstring withoutLineBreaks(const std::wstring& value) {
     return flat;
 }
 
-// Left to right without overlap; the inserted text is not scanned again by the same step. The value is asked for
-// only when the placeholder is there, so a template without "%t" does not read the clock's text.
-template <typename ValueOf>
-void replaceAll(MarkedText& buffer, const std::wstring& find, ValueOf valueOf) {
-    std::size_t at = buffer.text.find(find);
+// The next occurrence of `find` at or after `from` that the template wrote, none of its characters a value's.
+std::size_t findOwn(const MarkedText& buffer, const std::wstring& find, std::size_t from) {
+    for (std::size_t at = buffer.text.find(find, from); at != std::wstring::npos; at = buffer.text.find(find, at + 1)) {
+        const auto marks = buffer.fromValue.begin() + static_cast<std::ptrdiff_t>(at);
+        if (std::find(marks, marks + static_cast<std::ptrdiff_t>(find.size()), 1) ==
+            marks + static_cast<std::ptrdiff_t>(find.size())) {
+            return at;
+        }
+    }
+    return std::wstring::npos;
+}
+
+// Left to right without overlap, over the template's own text only.
+void replaceAll(MarkedText& buffer, const std::wstring& find, const std::wstring& value) {
+    std::size_t at = findOwn(buffer, find, 0);
     if (at == std::wstring::npos) {
         return;
     }
-    const std::wstring replacement = withoutLineBreaks(valueOf());
+    const std::wstring replacement = withoutLineBreaks(value);
     MarkedText result;
     result.text.reserve(buffer.text.size() + replacement.size());
     result.fromValue.reserve(buffer.text.size() + replacement.size());
     std::size_t from = 0;
-    for (; at != std::wstring::npos; at = buffer.text.find(find, from)) {
+    for (; at != std::wstring::npos; at = findOwn(buffer, find, from)) {
         result.append(buffer, from, at - from);
         result.appendValue(replacement);
         from = at + find.size();
@@ -63,26 +74,26 @@ void replaceAll(MarkedText& buffer, const std::wstring& find, ValueOf valueOf) {
     buffer = std::move(result);
 }
 
-MarkedText composeMarked(const std::wstring& templateText, const PlaceholderValues& values, const Clock& clock) {
+MarkedText composeMarked(const std::wstring& templateText, const PlaceholderValues& values) {
     MarkedText msgWork{templateText, std::vector<std::uint8_t>(templateText.size(), 0)};
-    replaceAll(msgWork, L"%s", [&] { return values.title; });
-    replaceAll(msgWork, L"%tt", [&] { return values.trackTime; });
-    replaceAll(msgWork, L"%tn", [&] { return values.trackNumber; });
-    replaceAll(msgWork, L"%tp", [&] { return values.trackPercent; });
-    replaceAll(msgWork, L"%tl", [&] { return values.totalTracks; });
-    replaceAll(msgWork, L"%t", [&] { return clock.timeOfDayText(); });
-    replaceAll(msgWork, L"%d", [&] { return clock.shortDateText(); });
+    replaceAll(msgWork, L"%s", values.title);
+    replaceAll(msgWork, L"%tt", values.trackTime);
+    replaceAll(msgWork, L"%tn", values.trackNumber);
+    replaceAll(msgWork, L"%tp", values.trackPercent);
+    replaceAll(msgWork, L"%tl", values.totalTracks);
+    replaceAll(msgWork, L"%t", values.timeOfDay);
+    replaceAll(msgWork, L"%d", values.date);
     return msgWork;
 }
 
 }  // namespace
 
-std::wstring ComposeMessage(const std::wstring& templateText, const PlaceholderValues& values, const Clock& clock) {
-    return composeMarked(templateText, values, clock).text;
+std::wstring ComposeMessage(const std::wstring& templateText, const PlaceholderValues& values) {
+    return composeMarked(templateText, values).text;
 }
 
-std::wstring ComposeIrcMessage(const std::wstring& templateText, const PlaceholderValues& values, const Clock& clock) {
-    const MarkedText composed = composeMarked(templateText, values, clock);
+std::wstring ComposeIrcMessage(const std::wstring& templateText, const PlaceholderValues& values) {
+    const MarkedText composed = composeMarked(templateText, values);
     std::wstring message;
     message.reserve(composed.text.size() + 1);
     for (std::size_t i = 0; i < composed.text.size(); ++i) {

@@ -17,8 +17,11 @@ std::wstring minutesAndSeconds(std::int16_t seconds) {
     return std::to_wstring(minutes) + L":" + (remainder < 0 ? L"-" : L"") + twoDigits;
 }
 
-std::wstring trackTimeText(std::int16_t elapsed, std::int16_t length) {
-    return minutesAndSeconds(elapsed) + L" / " + minutesAndSeconds(length);
+std::wstring trackTimeText(std::int16_t elapsed, std::int32_t lengthSeconds) {
+    if (lengthSeconds <= 0) {
+        return minutesAndSeconds(elapsed);
+    }
+    return minutesAndSeconds(elapsed) + L" / " + minutesAndSeconds(toInt16(lengthSeconds));
 }
 
 std::int32_t percentPlayed(std::int32_t positionMs, std::int32_t lengthSeconds) {

@@ -12,8 +12,9 @@ std::int16_t elapsedSeconds(std::int32_t positionMs);
 // (65 -> "1:05", -1 -> "0:-01"). No hours: minutes grow past 59.
 std::wstring minutesAndSeconds(std::int16_t seconds);
 
-// "elapsed / length", each as minutesAndSeconds: "1:05 / 3:59".
-std::wstring trackTimeText(std::int16_t elapsed, std::int16_t length);
+// "elapsed / length", each as minutesAndSeconds: "1:05 / 3:59"; the elapsed time alone ("1:23") for a length of 0
+// or less, which a stream or a player with nothing loaded answers. Throws OverflowError for a length beyond 16 bits.
+std::wstring trackTimeText(std::int16_t elapsed, std::int32_t lengthSeconds);
 
 // Percent played, ((position / 1000) / length) * 100 rounded half to even. Not limited to 0..100.
 // Throws DivisionByZeroError for a zero length, OverflowError when the position is zero as well.

@@ -33,15 +33,20 @@ std::wstring PlayerReading::SongTitle() const {
 
 std::wstring PlayerReading::TrackTime() const {
     const std::int16_t elapsed = elapsedSeconds(answered(positionMs));
-    return trackTimeText(elapsed, toInt16(answered(lengthSeconds)));
+    return trackTimeText(elapsed, answered(lengthSeconds));
 }
 
 std::int16_t PlayerReading::TrackNumber() const {
     return trackNumberFrom(caption);
 }
 
-std::int32_t PlayerReading::TrackTimePercent() const {
-    return percentPlayed(answered(positionMs), answered(lengthSeconds));
+std::optional<std::int32_t> PlayerReading::TrackTimePercent() const {
+    const std::int32_t position = answered(positionMs);
+    const std::int32_t length = answered(lengthSeconds);
+    if (length <= 0) {
+        return std::nullopt;  // no share of a length nobody knows
+    }
+    return percentPlayed(position, length);
 }
 
 std::int16_t PlayerReading::TracksInPlaylist() const {
@@ -88,7 +93,7 @@ void WinampAPI::Next_() {
 
 std::wstring WinampAPI::TrackTime() {
     const std::int16_t elapsed = elapsedSeconds(answeredQuery(kQueryOutputTime, kOutputTimePosition));
-    return trackTimeText(elapsed, toInt16(answeredQuery(kQueryOutputTime, kOutputTimeLength)));
+    return trackTimeText(elapsed, answeredQuery(kQueryOutputTime, kOutputTimeLength));
 }
 
 std::int32_t WinampAPI::TrackTimePercent() {
@@ -153,16 +158,13 @@ void WinampAPI::Rewind() {
     PostCommand(kCommandRewind, 0);
 }
 
-PlayerReading WinampAPI::readCaption() {
+PlayerReading WinampAPI::read() {
     PlayerReading reading;
     reading.caption = titleText();
-    return reading;
-}
-
-void WinampAPI::readTrack(PlayerReading& reading) {
     reading.positionMs = query(kQueryOutputTime, kOutputTimePosition);
     reading.lengthSeconds = query(kQueryOutputTime, kOutputTimeLength);
     reading.playlistLength = query(kQueryPlaylistLength, 0);
+    return reading;
 }
 
 std::int32_t WinampAPI::SendUserMessage(std::int32_t queryCode, std::int32_t data) {

@@ -32,7 +32,8 @@ struct PlayerReading {
     std::wstring SongTitle() const;
     std::wstring TrackTime() const;
     std::int16_t TrackNumber() const;
-    std::int32_t TrackTimePercent() const;
+    // Nothing for a length of 0 or less: a percent of an unknown length means nothing to anyone.
+    std::optional<std::int32_t> TrackTimePercent() const;
     std::int16_t TracksInPlaylist() const;
 };
 
@@ -41,7 +42,7 @@ struct PlayerReading {
 // numbers throw OverflowError or DivisionByZeroError, and NoAnswerError when the player did not answer within
 // kAnswerTimeoutMs; SongTitle and TrackNumber never throw. The other queries read an unanswered one as no player: 0.
 // Names: the class, its 22 members (Stop_ and Next_ with their underscore), SendUserMessage, PostCommand,
-// FindWinamp and hWinamp are the requirements'; readCaption, readTrack, query and titleText follow the house style.
+// FindWinamp and hWinamp are the requirements'; read, query and titleText follow the house style.
 class WinampAPI {
 public:
     WinampAPI(WindowServices& windows, const Clock& clock, EventPump& events);
@@ -69,11 +70,9 @@ public:
     void FastForward();
     void Rewind();
 
-    // The polling tick's reading of the player, in two steps so that the title box is written between them:
-    // readCaption looks the player up and reads its caption, readTrack asks the window found then for position,
-    // length and playlist length. One lookup, one caption read and three queries in all.
-    PlayerReading readCaption();
-    void readTrack(PlayerReading& reading);
+    // The polling tick's reading of the player: one lookup, then the caption, position, length and playlist
+    // length of the window found, in that order.
+    PlayerReading read();
 
 private:
     std::int32_t SendUserMessage(std::int32_t queryCode, std::int32_t data);

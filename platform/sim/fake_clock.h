@@ -14,8 +14,7 @@ public:
     void setTexts(std::wstring time, std::wstring date);
 
     double secondsSinceMidnight() const override { return seconds_; }
-    std::wstring timeOfDayText() const override { return time_; }
-    std::wstring shortDateText() const override { return date_; }
+    LocalTimeTexts localTimeTexts() const override { return {time_, date_}; }
 
 private:
     double seconds_ = 0;

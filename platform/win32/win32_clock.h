@@ -8,8 +8,7 @@ namespace marquill::win32 {
 class Win32Clock final : public Clock {
 public:
     double secondsSinceMidnight() const override;
-    std::wstring timeOfDayText() const override;
-    std::wstring shortDateText() const override;
+    LocalTimeTexts localTimeTexts() const override;
 };
 
 }  // namespace marquill::win32

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "message/compose_message.h"
-#include "platform/sim/fake_clock.h"
 
 // Any template with any values, the clock's texts included: a value never adds a line, and in the IRC message a
 // line that a value starts with "/" carries byte 15 first, while every other line is the plain message's.
@@ -69,26 +68,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     Texts data(bytes, size);
     const std::wstring templateText = data.next();
     PlaceholderValues values;
-    for (std::wstring* value :
-         {&values.title, &values.trackTime, &values.trackNumber, &values.trackPercent, &values.totalTracks}) {
+    const auto allValues = {&values.title,       &values.trackTime, &values.trackNumber, &values.trackPercent,
+                            &values.totalTracks, &values.timeOfDay, &values.date};
+    for (std::wstring* value : allValues) {
         *value = data.next();
     }
-    marquill::sim::FakeClock clock;
-    const std::wstring time = data.next();
-    const std::wstring date = data.next();
-    clock.setTexts(time, date);
 
-    const std::wstring plainMessage = marquill::ComposeMessage(templateText, values, clock);
-    const std::wstring ircMessage = marquill::ComposeIrcMessage(templateText, values, clock);
+    const std::wstring plainMessage = marquill::ComposeMessage(templateText, values);
+    const std::wstring ircMessage = marquill::ComposeIrcMessage(templateText, values);
     const std::vector<std::wstring_view> plain = linesOf(plainMessage);
     const std::vector<std::wstring_view> irc = linesOf(ircMessage);
     // The same message with every "/" of the values as "#": where a line then starts differently, a value led it.
-    for (std::wstring* value :
-         {&values.title, &values.trackTime, &values.trackNumber, &values.trackPercent, &values.totalTracks}) {
+    for (std::wstring* value : allValues) {
         *value = slashesAs(*value, L'#');
     }
-    clock.setTexts(slashesAs(time, L'#'), slashesAs(date, L'#'));
-    const std::wstring tracedMessage = marquill::ComposeMessage(templateText, values, clock);
+    const std::wstring tracedMessage = marquill::ComposeMessage(templateText, values);
     const std::vector<std::wstring_view> traced = linesOf(tracedMessage);
 
     if (plain.size() != linesOf(templateText).size() || irc.size() != plain.size() || traced.size() != plain.size()) {

@@ -78,8 +78,9 @@ TEST(Win32Clock, ReadsTheLocalTimeOfDay) {
     EXPECT_GE(seconds, 0.0);
     EXPECT_LT(seconds, 86400.0);
     EXPECT_NEAR(seconds, expected, 2.0);  // may differ across a midnight between the reads, rarely
-    EXPECT_NE(clock.timeOfDayText().find(L':'), std::wstring::npos);
-    EXPECT_FALSE(clock.shortDateText().empty());
+    const LocalTimeTexts texts = clock.localTimeTexts();
+    EXPECT_NE(texts.timeOfDay.find(L':'), std::wstring::npos);
+    EXPECT_FALSE(texts.date.empty());
 }
 
 }  // namespace

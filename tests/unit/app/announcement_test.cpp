@@ -83,16 +83,33 @@ TEST_F(AnnouncementTest, OnlyAChangedTitleAnnounces) {
     }
 }
 
-// The change event runs inside the title write, before the labels move on, so a new title goes out with the
-// previous tick's time, number, percent and playlist length.
-TEST_F(AnnouncementTest, ANewTitleCarriesThePreviousTicksTrackValues) {
-    desktop.setTitle(player.window, L"7. First - Winamp");
-    controller.tick();
-    desktop.setTitle(player.window, L"8. Second - Winamp");
-    player.positionMs = 10000;
-    controller.tick();
-    EXPECT_EQ(mircReceived(), (std::vector<std::wstring>{L"First||||", L"Second|1:05 / 3:05|7|35|12"}));
-    EXPECT_EQ(view.text(id::kLbltTime), L"0:10 / 3:05") << "the labels catch up after the event";
+// The labels take a reading's values before the title box, whose change announces at once: each song goes out
+// with its own time, number, percent and playlist length, the first after switching on too. A value whose step
+// fails keeps its label's caption; an unknown length shows the elapsed time alone and no percent.
+TEST_F(AnnouncementTest, ANewTitleCarriesItsOwnTrackValues) {
+    const struct {
+        const wchar_t* title;
+        std::int32_t positionMs;
+        std::int32_t lengthSeconds;
+        std::int32_t playlistLength;
+        const wchar_t* announced;
+    } songs[] = {
+        {L"7. First - Winamp", 65000, 185, 12, L"First|1:05 / 3:05|7|35|12"},
+        {L"8. Second - Winamp", 10000, 185, 12, L"Second|0:10 / 3:05|8|5|12"},
+        {L"9. Stream - Winamp", 83000, 0, 13, L"Stream|1:23|9||13"},
+        {L"10. Stopped - Winamp", 0, -1, 13, L"Stopped|0:00|10||13"},
+        {L"11. Huge list - Winamp", 20000, 40, 40000, L"Huge list|0:20 / 0:40|11|50|13"},
+        {L"12. Long - Winamp", 32767500, 40, 5, L"Long|0:20 / 0:40|12|81919|5"},
+    };
+    for (const auto& song : songs) {
+        mirc.forget();
+        desktop.setTitle(player.window, song.title);
+        player.positionMs = song.positionMs;
+        player.lengthSeconds = song.lengthSeconds;
+        player.playlistLength = song.playlistLength;
+        controller.tick();
+        EXPECT_EQ(mircReceived(), std::vector<std::wstring>{song.announced}) << song.announced;
+    }
 }
 
 // Every client with a non-empty template is served, in the order AIM, AOL, Yahoo, mIRC, whatever option is chosen;

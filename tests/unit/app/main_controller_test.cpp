@@ -63,8 +63,8 @@ TEST_F(ControllerTest, AFailingTickStepLeavesOnlyItsOwnControl) {
         const wchar_t* tracks;
     } cases[] = {
         {"nothing fails", [](SimPlayer&) {}, L"0:10 / 3:20", L"13", L"5", L"20"},
-        {"length 0: percent divides by zero", [](SimPlayer& p) { p.lengthSeconds = 0; }, L"0:10 / 0:00", L"13", L"35",
-         L"20"},
+        {"length 0: unknown, so no percent", [](SimPlayer& p) { p.lengthSeconds = 0; }, L"0:10", L"13", L"", L"20"},
+        {"length -1: unknown, so no percent", [](SimPlayer& p) { p.lengthSeconds = -1; }, L"0:10", L"13", L"", L"20"},
         {"position beyond 16 bits: time overflows", [](SimPlayer& p) { p.positionMs = 32767500; }, L"1:05 / 3:05",
          L"13", L"16384", L"20"},
         {"length beyond 16 bits: time overflows", [](SimPlayer& p) { p.lengthSeconds = 40000; }, L"1:05 / 3:05", L"13",
@@ -93,7 +93,8 @@ TEST_F(ControllerTest, AFailingTickStepLeavesOnlyItsOwnControl) {
     }
 }
 
-// Without a player the tick still writes what the members give then; only the percent (0/0) keeps its text.
+// Without a player the tick still writes what its reading gives then: no title, the replies of 0, and with a
+// length of 0 the elapsed time alone and no percent.
 TEST_F(ControllerTest, TickWithoutPlayerWritesTheEmptyValues) {
     SimPlayer player(desktop, L"4. Song - Winamp");
     start();
@@ -101,9 +102,9 @@ TEST_F(ControllerTest, TickWithoutPlayerWritesTheEmptyValues) {
     desktop.destroyWindow(player.window);
     controller.tick();
     EXPECT_EQ(view.text(id::kTxtTitle), L"");
-    EXPECT_EQ(view.text(id::kLbltTime), L"0:00 / 0:00");
+    EXPECT_EQ(view.text(id::kLbltTime), L"0:00");
     EXPECT_EQ(view.text(id::kLblTrackNumber), L"0");
-    EXPECT_EQ(view.text(id::kLblTrackPer), L"35");
+    EXPECT_EQ(view.text(id::kLblTrackPer), L"");
     EXPECT_EQ(view.text(id::kLblTotalTracks), L"0");
 }
 

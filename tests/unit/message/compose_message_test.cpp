@@ -2,12 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/sim/fake_clock.h"
-
 namespace marquill {
 namespace {
 
-const PlaceholderValues kExampleValues{L"Artist - Song", L"1:05 / 3:59", L"7", L"27", L"12"};
+const PlaceholderValues kExampleValues{L"Artist - Song", L"1:05 / 3:59", L"7", L"27", L"12",
+                                       L"9:41:07 PM",    L"12/15/2006"};
+
+// The example's track values with another title.
+PlaceholderValues titled(std::wstring title) {
+    PlaceholderValues values = kExampleValues;
+    values.title = std::move(title);
+    return values;
+}
 
 struct ComposeCase {
     std::wstring templateText;
@@ -19,12 +25,9 @@ protected:
     template <std::size_t N>
     void expectAll(const ComposeCase (&cases)[N], const PlaceholderValues& values) {
         for (const ComposeCase& c : cases) {
-            EXPECT_EQ(ComposeMessage(c.templateText, values, clock), c.expected)
-                << "template size " << c.templateText.size();
+            EXPECT_EQ(ComposeMessage(c.templateText, values), c.expected) << "template size " << c.templateText.size();
         }
     }
-
-    sim::FakeClock clock;  // 9:41:07 PM, 12/15/2006
 };
 
 // Each placeholder must take its own value, and the longer ones must win over "%t".
@@ -70,35 +73,28 @@ TEST_F(ComposeMessageTest, LineBreaksAndControlsGoThroughWhole) {
     expectAll(cases, kExampleValues);
 }
 
-// The fixed order decides what happens to placeholders inside inserted values: later steps scan them, the step
-// that inserted them does not.
-TEST_F(ComposeMessageTest, InsertedTextIsScannedOnlyByLaterSteps) {
+// Only the template's own placeholders are replaced: a value, a title above all, is put in as it is, whatever
+// placeholder it holds or forms with the template's text around it.
+TEST_F(ComposeMessageTest, AValueIsPutInAsItIs) {
     const struct {
         PlaceholderValues values;
         std::wstring templateText;
         std::wstring expected;
     } cases[] = {
-        {{L"On %d", L"", L"", L"", L""}, L"%s", L"On 12/15/2006"},
-        {{L"At %t", L"", L"", L"", L""}, L"%s", L"At 9:41:07 PM"},
-        {{L"Keep %s", L"", L"", L"", L""}, L"%s", L"Keep %s"},
-        {{L"No. %tn", L"", L"5", L"", L""}, L"%s", L"No. 5"},
-        {{L"", L"%tt", L"", L"", L""}, L"%tt", L"9:41:07 PMt"},
-        {{L"", L"%tn", L"3", L"", L""}, L"[%tt]", L"[3]"},
-        {{L"", L"", L"%tt", L"", L""}, L"%tn", L"9:41:07 PMt"},
-        {{L"", L"", L"", L"", L""}, L"%s", L""},
-        {{L"", L"", L"", L"", L""}, L"Now playing %s.", L"Now playing ."},
+        {titled(L"On %d"), L"%s", L"On %d"},
+        {titled(L"At %t"), L"%s", L"At %t"},
+        {titled(L"Keep %s"), L"%s", L"Keep %s"},
+        {titled(L"No. %tn of %tl"), L"%s [%tn]", L"No. %tn of %tl [7]"},
+        {titled(L"100%"), L"%s%d", L"100%12/15/2006"},
+        {titled(L"50%"), L"%sd", L"50%d"},
+        {titled(L"x%"), L"%stt %tt", L"x%tt 1:05 / 3:59"},
+        {{L"", L"%tt", L"%tp", L"%tl", L"%t", L"%d", L"%s"}, L"%tt|%tn|%tp|%tl|%t|%d", L"%tt|%tp|%tl|%t|%d|%s"},
+        {{L"", L"", L"", L"", L"", L"", L""}, L"%s", L""},
+        {{L"", L"", L"", L"", L"", L"", L""}, L"Now playing %s.", L"Now playing ."},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ComposeMessage(c.templateText, c.values, clock), c.expected) << c.values.title.size();
+        EXPECT_EQ(ComposeMessage(c.templateText, c.values), c.expected) << c.values.title.size();
     }
-}
-
-// The time goes in before the date step and the date after the time step: a clock text that looks like a
-// placeholder shows the one order.
-TEST_F(ComposeMessageTest, TimeIsInsertedBeforeTheDateStep) {
-    clock.setTexts(L"(%d)", L"(%t)");
-    EXPECT_EQ(ComposeMessage(L"%t", kExampleValues, clock), L"((%t))");
-    EXPECT_EQ(ComposeMessage(L"%d", kExampleValues, clock), L"(%t)");
 }
 
 // A value comes from outside: it never brings a line break, and in the IRC message a line it starts with "/" is
@@ -110,31 +106,32 @@ TEST_F(ComposeMessageTest, ValuesNeverBecomeLinesOrCommands) {
         std::wstring plain;
         std::wstring irc;
     } cases[] = {
-        {L"%s", {L"/quit bye", L"", L"", L"", L""}, L"/quit bye", L"\x0F/quit bye"},
-        {L"%s", {L"//echo $me", L"", L"", L"", L""}, L"//echo $me", L"\x0F//echo $me"},
-        {L"%s", {L"x\r\n/quit", L"", L"", L"", L""}, L"x /quit", L"x /quit"},
-        {L"%s", {L"a\rb\nc\n\rd\r\n\r\ne", L"", L"", L"", L""}, L"a b c  d  e", L"a b c  d  e"},
-        {L"np: %s", {L"/quit", L"", L"", L"", L""}, L"np: /quit", L"np: /quit"},
+        {L"%s", {L"/quit bye", L"", L"", L"", L"", L"", L""}, L"/quit bye", L"\x0F/quit bye"},
+        {L"%s", {L"//echo $me", L"", L"", L"", L"", L"", L""}, L"//echo $me", L"\x0F//echo $me"},
+        {L"%s", {L"x\r\n/quit", L"", L"", L"", L"", L"", L""}, L"x /quit", L"x /quit"},
+        {L"%s", {L"a\rb\nc\n\rd\r\n\r\ne", L"", L"", L"", L"", L"", L""}, L"a b c  d  e", L"a b c  d  e"},
+        {L"np: %s", {L"/quit", L"", L"", L"", L"", L"", L""}, L"np: /quit", L"np: /quit"},
         {L"/me is listening to %s",
-         {L"/quit", L"", L"", L"", L""},
+         {L"/quit", L"", L"", L"", L"", L"", L""},
          L"/me is listening to /quit",
          L"/me is listening to /quit"},
-        {L"one\r\n%s\r\n/two %s", {L"/x", L"", L"", L"", L""}, L"one\r\n/x\r\n/two /x", L"one\r\n\x0F/x\r\n/two /x"},
-        {L"%tn%s", {L"/quit", L"", L"", L"", L""}, L"/quit", L"\x0F/quit"},
+        {L"one\r\n%s\r\n/two %s",
+         {L"/x", L"", L"", L"", L"", L"", L""},
+         L"one\r\n/x\r\n/two /x",
+         L"one\r\n\x0F/x\r\n/two /x"},
+        {L"%tn%s", {L"/quit", L"", L"", L"", L"", L"", L""}, L"/quit", L"\x0F/quit"},
         {L"%tt\n%tn\r%tp\r\n%tl",
-         {L"", L"/a", L"/b", L"/c", L"/d"},
+         {L"", L"/a", L"/b", L"/c", L"/d", L"", L""},
          L"/a\n/b\r/c\r\n/d",
          L"\x0F/a\n\x0F/b\r\x0F/c\r\n\x0F/d"},
-        {L"%s", {L"%d", L"", L"", L"", L""}, L"12/15/2006", L"12/15/2006"},
-        {L"\x02\x03%s\x0F", {L"/x", L"", L"", L"", L""}, L"\x02\x03/x\x0F", L"\x02\x03/x\x0F"},
-        {L"/%s", {L"/x", L"", L"", L"", L""}, L"//x", L"//x"},
+        {L"%t\r\n%d", {L"", L"", L"", L"", L"", L"/9:41\r\n", L"\n/12"}, L"/9:41 \r\n /12", L"\x0F/9:41 \r\n /12"},
+        {L"\x02\x03%s\x0F", {L"/x", L"", L"", L"", L"", L"", L""}, L"\x02\x03/x\x0F", L"\x02\x03/x\x0F"},
+        {L"/%s", {L"/x", L"", L"", L"", L"", L"", L""}, L"//x", L"//x"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ComposeMessage(c.templateText, c.values, clock), c.plain) << c.values.title.size();
-        EXPECT_EQ(ComposeIrcMessage(c.templateText, c.values, clock), c.irc) << c.values.title.size();
+        EXPECT_EQ(ComposeMessage(c.templateText, c.values), c.plain) << c.values.title.size();
+        EXPECT_EQ(ComposeIrcMessage(c.templateText, c.values), c.irc) << c.values.title.size();
     }
-    clock.setTexts(L"/9:41\r\n", L"\n/12");
-    EXPECT_EQ(ComposeIrcMessage(L"%t\r\n%d", kExampleValues, clock), L"\x0F/9:41 \r\n /12");
 }
 
 }  // namespace

@@ -74,11 +74,8 @@ TEST_F(WinampApiTest, EachMemberSendsItsMessagesAfterAFreshLookup) {
         {"ToggleShuffle", [](WinampAPI& a) { a.ToggleShuffle(); }, command(40023)},
         {"FastForward", [](WinampAPI& a) { a.FastForward(); }, command(40148)},
         {"Rewind", [](WinampAPI& a) { a.Rewind(); }, command(40144)},
-        {"readCaption, readTrack",
-         [](WinampAPI& a) {
-             PlayerReading reading = a.readCaption();
-             a.readTrack(reading);
-         },
+        {"read",
+         [](WinampAPI& a) { a.read(); },
          {find, "GetWindowTextW(1, 1024) = \"1. Artist - Song - Winamp\"", query(0, 105, 65000), query(1, 105, 185),
           query(0, 124, 12)}},
     };
@@ -105,43 +102,49 @@ TEST_F(WinampApiTest, RepliesBecomeResults) {
     EXPECT_EQ(api.Status(), 3);
     EXPECT_EQ(api.SongTitle(), L"Artist - Song");
     EXPECT_EQ(api.TrackNumber(), 12);
-    EXPECT_EQ(api.readCaption().SongTitle(), L"Artist - Song");
-    EXPECT_EQ(api.readCaption().TrackNumber(), 12);
+    EXPECT_EQ(api.read().SongTitle(), L"Artist - Song");
+    EXPECT_EQ(api.read().TrackNumber(), 12);
     EXPECT_TRUE(api.IsRunning());
     EXPECT_EQ(api.OtherCommand(40045, 0), 1);
     api.Play();
     EXPECT_EQ(player.commands, (std::vector<std::int32_t>{40045, 40045}));
 }
 
-enum class Outcome { Value, Overflow, DivisionByZero };
+enum class Outcome { Value, Overflow, DivisionByZero, Unknown };
 
-// The worked pairs of position and length, and the failures each member must report rather than show.
+// The worked pairs of position and length, and the failures each member must report rather than show. An unknown
+// length (0 or less: a stream, a stopped player) shows the elapsed time alone and no percent in the tick's reading;
+// the percent member, a number, keeps its arithmetic.
 TEST_F(WinampApiTest, TrackTimeAndPercentOfPositionAndLength) {
     const struct {
         std::int32_t positionMs;
         std::int32_t lengthSeconds;
         const wchar_t* time;  // nullptr: fails with overflow
         Outcome percentOutcome;
+        Outcome readingPercentOutcome;
         std::int32_t percent;
     } cases[] = {
-        {65000, 185, L"1:05 / 3:05", Outcome::Value, 35},
-        {64500, 185, L"1:04 / 3:05", Outcome::Value, 35},
-        {65500, 185, L"1:06 / 3:05", Outcome::Value, 35},
-        {59600, 240, L"1:00 / 4:00", Outcome::Value, 25},
-        {185000, 185, L"3:05 / 3:05", Outcome::Value, 100},
-        {200000, 185, L"3:20 / 3:05", Outcome::Value, 108},
-        {3725000, 3725, L"62:05 / 62:05", Outcome::Value, 100},
-        {-1, -1, L"0:00 / 0:-01", Outcome::Value, 0},
-        {5000, 0, L"0:05 / 0:00", Outcome::DivisionByZero, 0},
-        {0, 0, L"0:00 / 0:00", Outcome::Overflow, 0},
-        {32767499, 32767, L"546:07 / 546:07", Outcome::Value, 100},
-        {32767500, 32767, nullptr, Outcome::Value, 100},
-        {1000, 32768, nullptr, Outcome::Value, 0},
-        {-61000, -61, L"-1:-01 / -1:-01", Outcome::Value, 100},
-        {500, 1, L"0:00 / 0:01", Outcome::Value, 50},
-        {1500, 1, L"0:02 / 0:01", Outcome::Value, 150},
-        {-32768500, 1000, L"-546:-08 / 16:40", Outcome::Value, -3277},
-        {-32769500, 1000, nullptr, Outcome::Value, -3277},
+        {65000, 185, L"1:05 / 3:05", Outcome::Value, Outcome::Value, 35},
+        {64500, 185, L"1:04 / 3:05", Outcome::Value, Outcome::Value, 35},
+        {65500, 185, L"1:06 / 3:05", Outcome::Value, Outcome::Value, 35},
+        {59600, 240, L"1:00 / 4:00", Outcome::Value, Outcome::Value, 25},
+        {185000, 185, L"3:05 / 3:05", Outcome::Value, Outcome::Value, 100},
+        {200000, 185, L"3:20 / 3:05", Outcome::Value, Outcome::Value, 108},
+        {3725000, 3725, L"62:05 / 62:05", Outcome::Value, Outcome::Value, 100},
+        {-1, -1, L"0:00", Outcome::Value, Outcome::Unknown, 0},
+        {83000, -1, L"1:23", Outcome::Value, Outcome::Unknown, -8300},
+        {5000, 0, L"0:05", Outcome::DivisionByZero, Outcome::Unknown, 0},
+        {0, 0, L"0:00", Outcome::Overflow, Outcome::Unknown, 0},
+        {83000, -40000, L"1:23", Outcome::Value, Outcome::Unknown, 0},
+        {32767499, 32767, L"546:07 / 546:07", Outcome::Value, Outcome::Value, 100},
+        {32767500, 32767, nullptr, Outcome::Value, Outcome::Value, 100},
+        {32767500, 0, nullptr, Outcome::DivisionByZero, Outcome::Unknown, 0},
+        {1000, 32768, nullptr, Outcome::Value, Outcome::Value, 0},
+        {-61000, 61, L"-1:-01 / 1:01", Outcome::Value, Outcome::Value, -100},
+        {500, 1, L"0:00 / 0:01", Outcome::Value, Outcome::Value, 50},
+        {1500, 1, L"0:02 / 0:01", Outcome::Value, Outcome::Value, 150},
+        {-32768500, 1000, L"-546:-08 / 16:40", Outcome::Value, Outcome::Value, -3277},
+        {-32769500, 1000, nullptr, Outcome::Value, Outcome::Value, -3277},
     };
     test::SimPlayer player(desktop);
     WinampAPI api(desktop, clock, pump);
@@ -149,8 +152,7 @@ TEST_F(WinampApiTest, TrackTimeAndPercentOfPositionAndLength) {
         player.positionMs = c.positionMs;
         player.lengthSeconds = c.lengthSeconds;
         const std::string label = std::to_string(c.positionMs) + " ms of " + std::to_string(c.lengthSeconds) + " s";
-        PlayerReading reading = api.readCaption();
-        api.readTrack(reading);
+        const PlayerReading reading = api.read();
         if (c.time) {
             EXPECT_EQ(api.TrackTime(), c.time) << label;
             EXPECT_EQ(reading.TrackTime(), c.time) << label;
@@ -158,20 +160,24 @@ TEST_F(WinampApiTest, TrackTimeAndPercentOfPositionAndLength) {
             EXPECT_THROW(api.TrackTime(), OverflowError) << label;
             EXPECT_THROW(reading.TrackTime(), OverflowError) << label;
         }
-        switch (c.percentOutcome) {
-            case Outcome::Value:
-                EXPECT_EQ(api.TrackTimePercent(), c.percent) << label;
-                EXPECT_EQ(reading.TrackTimePercent(), c.percent) << label;
-                break;
-            case Outcome::Overflow:
-                EXPECT_THROW(api.TrackTimePercent(), OverflowError) << label;
-                EXPECT_THROW(reading.TrackTimePercent(), OverflowError) << label;
-                break;
-            case Outcome::DivisionByZero:
-                EXPECT_THROW(api.TrackTimePercent(), DivisionByZeroError) << label;
-                EXPECT_THROW(reading.TrackTimePercent(), DivisionByZeroError) << label;
-                break;
-        }
+        const auto expectPercent = [&](Outcome outcome, const std::function<std::optional<std::int32_t>()>& percent) {
+            switch (outcome) {
+                case Outcome::Value:
+                    EXPECT_EQ(percent(), c.percent) << label;
+                    break;
+                case Outcome::Unknown:
+                    EXPECT_EQ(percent(), std::nullopt) << label;
+                    break;
+                case Outcome::Overflow:
+                    EXPECT_THROW(percent(), OverflowError) << label;
+                    break;
+                case Outcome::DivisionByZero:
+                    EXPECT_THROW(percent(), DivisionByZeroError) << label;
+                    break;
+            }
+        };
+        expectPercent(c.percentOutcome, [&] { return std::optional<std::int32_t>(api.TrackTimePercent()); });
+        expectPercent(c.readingPercentOutcome, [&] { return reading.TrackTimePercent(); });
     }
 }
 
@@ -194,8 +200,7 @@ TEST_F(WinampApiTest, PlaylistLengthMustFitSixteenBits) {
     } cases[] = {{0, true}, {32767, true}, {-32768, true}, {40000, false}, {32768, false}, {-32769, false}};
     for (const auto& c : cases) {
         player.playlistLength = c.reply;
-        PlayerReading reading = api.readCaption();
-        api.readTrack(reading);
+        const PlayerReading reading = api.read();
         if (c.fits) {
             EXPECT_EQ(api.TracksInPlaylist(), c.reply);
             EXPECT_EQ(reading.TracksInPlaylist(), c.reply);
@@ -217,15 +222,14 @@ TEST_F(WinampApiTest, NoPlayerWindow) {
     EXPECT_EQ(api.TracksInPlaylist(), 0);
     EXPECT_EQ(api.SongTitle(), L"");
     EXPECT_EQ(api.TrackNumber(), 0);
-    EXPECT_EQ(api.TrackTime(), L"0:00 / 0:00");
+    EXPECT_EQ(api.TrackTime(), L"0:00");
     EXPECT_THROW(api.TrackTimePercent(), OverflowError);
-    PlayerReading reading = api.readCaption();
-    api.readTrack(reading);
+    const PlayerReading reading = api.read();
     EXPECT_EQ(reading.SongTitle(), L"");
     EXPECT_EQ(reading.TrackNumber(), 0);
     EXPECT_EQ(reading.TracksInPlaylist(), 0);
-    EXPECT_EQ(reading.TrackTime(), L"0:00 / 0:00");
-    EXPECT_THROW(reading.TrackTimePercent(), OverflowError);
+    EXPECT_EQ(reading.TrackTime(), L"0:00");
+    EXPECT_EQ(reading.TrackTimePercent(), std::nullopt);
     api.Play();
     EXPECT_EQ(pump.passes(), 0);
     EXPECT_EQ(desktop.calls().back(), "PostMessageA(0, WM_COMMAND, 40045, 0) = 1");
@@ -300,8 +304,7 @@ TEST_F(WinampApiTest, AHungPlayerCostsTheBoundAndGivesNoValues) {
     EXPECT_EQ(api.WinampVersion(), L"0");
     EXPECT_THROW(api.TrackTime(), NoAnswerError);
     EXPECT_THROW(api.TrackTimePercent(), NoAnswerError);
-    PlayerReading reading = api.readCaption();
-    api.readTrack(reading);
+    const PlayerReading reading = api.read();
     EXPECT_THROW(reading.TrackTime(), NoAnswerError);
     EXPECT_THROW(reading.TrackTimePercent(), NoAnswerError);
     EXPECT_THROW(reading.TracksInPlaylist(), NoAnswerError);
