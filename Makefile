@@ -33,8 +33,15 @@ win32: packages $(WIN32)/build.ninja
 test-native: native
 	ctest --preset native -j $(JOBS)
 
+# The Wine tiers run the programs of tools/windows-test-preset.sh's build: win32's, or, on a machine that runs no
+# i386 code, the same sources built for x86_64 (win64). The shipped win32 build is built either way.
 test-win32: win32
-	cmake/wine-session.sh $(CURDIR)/$(WIN32)/wineprefix ctest --preset win32
+	@preset=$$(tools/windows-test-preset.sh) && \
+	if [ $$preset != win32 ]; then \
+		echo "This machine runs no i386 code: the Wine tiers run the $$preset build of the same sources."; \
+		$(MAKE) --no-print-directory build/$$preset/build.ninja && cmake --build --preset $$preset -j $(JOBS); \
+	fi && \
+	cmake/wine-session.sh $(CURDIR)/build/$$preset/wineprefix ctest --preset $$preset
 
 # The Windows build again with the second compiler, clang-14 (every target, warnings as errors there too), and its
 # unit tests under Wine.
@@ -45,7 +52,11 @@ $(WIN32_CLANG)/build.ninja: | clang-packages
 
 test-win32-clang: packages $(WIN32_CLANG)/build.ninja
 	cmake --build --preset win32-clang -j $(JOBS)
-	cmake/wine-session.sh $(CURDIR)/$(WIN32_CLANG)/wineprefix ctest --preset win32-clang
+	@if [ "$$(tools/windows-test-preset.sh)" = win32 ]; then \
+		cmake/wine-session.sh $(CURDIR)/$(WIN32_CLANG)/wineprefix ctest --preset win32-clang; \
+	else \
+		echo "This machine runs no i386 code: the clang build is built (warnings as errors), its tests not run."; \
+	fi
 
 # The archive a Windows user downloads, build/dist/MarquillAmp-<version>-win32.zip: the release exe, README.txt,
 # LICENSE.txt and SHA256SUMS. Configured from the preset each time, which names that folder also to a build folder
@@ -63,14 +74,18 @@ reproducible-check: packages
 	tools/reproducible-check.sh
 
 # The program with the fake player and chat clients under Wine (the user's DISPLAY, or Xvfb): prints what the
-# holders showed and what each client received, and saves a screenshot as $(WIN32)/demo/marquill-demo.png.
+# holders showed and what each client received, and saves a screenshot as build/win32/demo/marquill-demo.png (win64 where the Wine tiers run that build).
 demo: win32
-	tools/demo.sh $(WIN32)
+	@preset=$$(tools/windows-test-preset.sh) && \
+	$(MAKE) --no-print-directory build/$$preset/build.ninja && cmake --build --preset $$preset -j $(JOBS) && \
+	tools/demo.sh build/$$preset
 
 # Prints figures; not a test. MarquillAmp under Wine side by side with the programs that set its limits (one table),
 # then the native benchmark of the polling tick's own reads.
 bench: win32
-	tools/bench.sh $(WIN32)
+	@preset=$$(tools/windows-test-preset.sh) && \
+	$(MAKE) --no-print-directory build/$$preset/build.ninja && cmake --build --preset $$preset -j $(JOBS) && \
+	tools/bench.sh build/$$preset
 	cmake --preset bench
 	cmake --build $(BENCH) -j $(JOBS) --target player_link_bench
 	$(BENCH)/tests/bench/player_link_bench

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, and any named as arguments, when some are missing.
 # Needs root for apt-get.
 set -e
-packages="cmake ninja-build g++ libgtest-dev googletest libbenchmark-dev g++-mingw-w64-i686 wine wine32:i386 wine64 xvfb xauth
+packages="cmake ninja-build g++ libgtest-dev googletest libbenchmark-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64-posix wine wine32:i386 wine64 xvfb xauth
 x11-apps imagemagick util-linux clang-format-14
 fonts-wine python3 zip unzip"
 packages="$packages $*"

@@ -117,7 +117,25 @@ bool Win32WindowServices::setWindowPos(WindowHandle window,
 
 bool Win32WindowServices::notifyIcon(std::uint32_t operation, const TrayRecordBytes& record) {
     NOTIFYICONDATAA data;
+#ifdef _WIN64
+    // The record is the 32-bit program's bytes; the x86_64 build that the Wine tiers run where no i386 code runs
+    // lays the same fields out as its own first form of the structure.
+    const auto field = [&](std::size_t offset) {
+        std::uint32_t value;
+        std::memcpy(&value, record.data() + offset, sizeof(value));
+        return value;
+    };
+    data = {};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = toHwnd(field(4));
+    data.uID = field(8);
+    data.uFlags = field(12);
+    data.uCallbackMessage = field(16);
+    data.hIcon = reinterpret_cast<HICON>(static_cast<std::uintptr_t>(field(20)));
+    std::memcpy(data.szTip, record.data() + 24, sizeof(data.szTip));
+#else
     std::memcpy(&data, record.data(), record.size());
+#endif
     return Shell_NotifyIconA(operation, &data) != 0;
 }
 
