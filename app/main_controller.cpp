@@ -73,6 +73,9 @@ void MainController::tick() {
     // One reading of the player a tick. The labels take its values before the title box, whose change announces
     // at once, so a new song goes out with its own time, number, percent and playlist length.
     const PlayerReading reading = Player->read();
+    if (!view_.timerEnabled()) {
+        return;  // switched off while the player was asked (its click is handled inside the wait): nothing to tell
+    }
     guarded([&] { view_.setText(id::kLbltTime, reading.TrackTime()); });
     guarded([&] { view_.setText(id::kLblTrackNumber, std::to_wstring(reading.TrackNumber())); });
     guarded([&] {

@@ -86,6 +86,18 @@ void FakePlayer::scrollOneStep() {
     showTitle(caption);
 }
 
+void FakePlayer::setPlayState(PlayState state) {
+    std::wstring caption;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        replies_.status = state == PlayState::Playing ? 1 : state == PlayState::Paused ? 3 : 0;
+        caption = plain_ + (state == PlayState::Playing  ? L""
+                            : state == PlayState::Paused ? L" [Paused]"
+                                                         : L" [Stopped]");
+    }
+    showTitle(caption);
+}
+
 void FakePlayer::setReplies(const PlayerReplies& replies) {
     std::lock_guard<std::mutex> lock(mutex_);
     replies_ = replies;

@@ -11,6 +11,15 @@
 
 namespace marquill::peers {
 
+// What the player does with the song its caption names: its caption shows " [Paused]" or " [Stopped]" after the
+// plain one, and query 104 answers 1, 3 or 0.
+enum class PlayState { Playing, Paused, Stopped };
+
+// The captions of a player with no song: the player stopped with an empty playlist, and a player that emulates
+// this one's window before its first track.
+inline constexpr const char* kIdleCaption = "Winamp 5.9.2.10042";
+inline constexpr const char* kEmulatorStartCaption = "Winamp v1.x";
+
 // The replies of the player's queries: 0 version, 104 status, 105 with data 0 and 1, 124 playlist length.
 struct PlayerReplies {
     std::int32_t version = 0x5094;
@@ -41,6 +50,8 @@ public:
     // k the plain caption S from its k-th character on, " *** " and S whole; after " S", S again. Call it on the
     // player's thread.
     void setScroll(unsigned stepsPerSecond);
+    // Until the next setTitle, which shows its plain caption again.
+    void setPlayState(PlayState state);
     void setReplies(const PlayerReplies& replies);
     // The next song, title and replies together: it takes over right after the player has answered its next
     // playlist-length query (124), the last question of the program's polling tick, so no tick sees half of it.

@@ -64,6 +64,23 @@ TEST_F(FakePlayerTest, TitleIsTheRealCaption) {
     char caption[64] = {};
     GetWindowTextA(player->window(), caption, sizeof(caption));
     EXPECT_STREQ(caption, "12. Second - Song - Winamp");
+
+    // Pause and stop as the real player shows them, with the play state it answers.
+    const struct {
+        PlayState state;
+        const char* caption;
+        std::int32_t status;
+    } states[] = {
+        {PlayState::Paused, "12. Second - Song - Winamp [Paused]", 3},
+        {PlayState::Stopped, "12. Second - Song - Winamp [Stopped]", 0},
+        {PlayState::Playing, "12. Second - Song - Winamp", 1},
+    };
+    for (const auto& s : states) {
+        player->setPlayState(s.state);
+        GetWindowTextA(player->window(), caption, sizeof(caption));
+        EXPECT_STREQ(caption, s.caption);
+        EXPECT_EQ(api.Status(), s.status) << s.caption;
+    }
 }
 
 // The announcement tests rely on a queued song falling between two ticks: a song that took over before the

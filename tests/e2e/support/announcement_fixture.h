@@ -26,8 +26,8 @@ struct Song {
     peers::PlayerReplies replies;
 };
 
-const Song kFirstSong = {"3. Band - Tune - Winamp", {0, 1, 65000, 185, 9}};
-const Song kSecondSong = {"12. Other - Song - Winamp", {0, 1, 200000, 240, 12}};
+const Song kFirstSong = {"12. Band - Tune - Winamp", {0, 1, 65000, 185, 12}};
+const Song kSecondSong = {"3. Other - Song - Winamp", {0, 1, 200000, 240, 9}};
 
 // The program's bound on one blocking send to a chat window.
 constexpr DWORD kDeliveryBoundMs = 5000;

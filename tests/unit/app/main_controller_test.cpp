@@ -77,6 +77,7 @@ TEST_F(ControllerTest, AFailingTickStepLeavesOnlyItsOwnControl) {
         ControllerRig rig;
         SimPlayer player(rig.desktop, L"12. First - Winamp");
         rig.controller.load();
+        rig.controller.enableClicked();
         rig.controller.tick();  // 1:05 / 3:05, 12, 35, 12
 
         player.positionMs = 10000;
@@ -98,6 +99,7 @@ TEST_F(ControllerTest, AFailingTickStepLeavesOnlyItsOwnControl) {
 TEST_F(ControllerTest, TickWithoutPlayerWritesTheEmptyValues) {
     SimPlayer player(desktop, L"4. Song - Winamp");
     start();
+    controller.enableClicked();
     controller.tick();
     desktop.destroyWindow(player.window);
     controller.tick();
