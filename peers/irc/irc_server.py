@@ -10,7 +10,6 @@ is started here, on the Linux side, around the Wine command.
 
 Usage: irc_server.py RUN_DIR COMMAND [ARGUMENT...]   exits with the command's exit code."""
 
-import ctypes
 import os
 import shutil
 import signal
@@ -49,10 +48,19 @@ def free_port():
         return probe.getsockname()[1]
 
 
-def die_with_parent():
-    libc = ctypes.CDLL(None, use_errno=True)
-    PR_SET_PDEATHSIG = 1
-    libc.prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
+# Ends the server (argv[1]) when this script dies, however it dies. ngircd cannot be asked to itself: started as
+# root it changes to the user "nobody", and a change of user clears a process's parent-death signal.
+WATCHDOG = """
+import ctypes, os, signal, sys, time
+server, parent = int(sys.argv[1]), int(sys.argv[2])
+signal.signal(signal.SIGTERM, lambda *_: (os.kill(server, signal.SIGTERM), os._exit(0)))
+ctypes.CDLL(None).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
+if os.getppid() != parent:
+    os.kill(server, signal.SIGTERM)
+    os._exit(0)
+while True:
+    time.sleep(3600)
+"""
 
 
 def accepts(port):
@@ -72,8 +80,9 @@ def start_server(folder):
             out.write(CONFIG.format(name=SERVER_NAME, port=port))
         log = open(os.path.join(folder, "ngircd.log"), "ab")
         server = subprocess.Popen(["ngircd", "--nodaemon", "--config", config], stdin=subprocess.DEVNULL,
-                                  stdout=log, stderr=subprocess.STDOUT, preexec_fn=die_with_parent)
+                                  stdout=log, stderr=subprocess.STDOUT)
         log.close()
+        server.watchdog = subprocess.Popen([sys.executable, "-c", WATCHDOG, str(server.pid), str(os.getpid())])
         with open(os.path.join(folder, "ngircd.pid"), "w") as out:
             out.write("%d\n" % server.pid)
         deadline = time.monotonic() + START_TIMEOUT_S
@@ -86,6 +95,8 @@ def start_server(folder):
 
 
 def stop_server(server):
+    server.watchdog.kill()
+    server.watchdog.wait()
     if server.poll() is None:
         server.terminate()
         try:
