@@ -39,7 +39,7 @@ struct PeerTree::Node {
 };
 
 PeerTree::PeerTree(const std::vector<PeerNode>& nodes, const PeerWindowOptions& options)
-    : quitOnClose_(options.quitOnClose), onText_(options.onText) {
+    : quitOnClose_(options.quitOnClose), onText_(options.onText), onChar_(options.onChar) {
     for (const PeerNode& node : nodes) {
         ensureClass(node.className);
         const bool top = node.parent < 0;
@@ -99,6 +99,9 @@ LRESULT PeerTree::Node::handle(HWND window, UINT message, WPARAM wParam, LPARAM 
         }
         case WM_CHAR:
             tree->recorder_.add(label + " char " + std::to_string(wParam));
+            if (tree->onChar_) {
+                tree->onChar_(window, label, wParam);
+            }
             break;
         case WM_LBUTTONDOWN:
             tree->recorder_.add(label + " down");

@@ -23,6 +23,9 @@ struct PeerWindowOptions {
     bool unicode = false;
     // Called with the window's label after it has recorded a WM_SETTEXT, inside the sender's call.
     std::function<void(const std::string& label)> onText;
+    // Called with the window and its label after it has recorded a WM_CHAR, inside the sender's call, before the
+    // window's class handles it.
+    std::function<void(HWND window, const std::string& label, WPARAM code)> onChar;
 };
 
 // The windows of one outside program, created in table order on the calling thread (which must pump messages and
@@ -52,6 +55,7 @@ private:
     HWND list_ = nullptr;
     bool quitOnClose_;
     std::function<void(const std::string& label)> onText_;
+    std::function<void(HWND window, const std::string& label, WPARAM code)> onChar_;
 };
 
 // Control characters as C escapes, so a recorded line prints on one line.

@@ -1,14 +1,17 @@
 #!/bin/sh
 # Shows the program at work under Wine: the fake player plays a short playlist, the four fake chat clients list
-# what they receive, announcing is switched on from outside, the holders and transcripts are printed and a
-# screenshot is saved as BUILD_DIR/demo/marquill-demo.png. Every wait is bounded; all programs are closed at the end.
-# Ends with a line per client ("AIM 4 of 4 songs, each once") and fails when a client missed a song the holders
-# showed or got one twice (the third song's caption scrolls for a whole cycle, as the player's own option does).
+# what they receive (mIRC a real client of an IRC server started for the demo, in a channel that a second
+# connection logs), announcing is switched on from outside, the holders, the transcripts and what the channel got
+# are printed and a screenshot is saved as BUILD_DIR/demo/marquill-demo.png. Every wait is bounded; all programs
+# and the server are closed at the end. Ends with a line per client and one for the channel ("AIM 4 of 4 songs,
+# each once") and fails when one missed a song the holders showed or got one twice (the third song's caption
+# scrolls for a whole cycle, as the player's own option does).
 # Usage: tools/demo.sh BUILD_DIR   (a built win32 build folder)
 build=$(cd "${1:?usage: tools/demo.sh BUILD_DIR}" && pwd) || exit 1
 here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${MARQUILL_DEMO_SESSION:-}" ]; then
-    MARQUILL_DEMO_SESSION=1 exec "$here/../cmake/wine-session.sh" "$build/wineprefix" "$here/demo.sh" "$build"
+    MARQUILL_DEMO_SESSION=1 exec python3 "$here/../peers/irc/irc_server.py" "$build/irc" \
+        "$here/../cmake/wine-session.sh" "$build/wineprefix" "$here/demo.sh" "$build"
 fi
 
 out="$build/demo"
@@ -63,11 +66,12 @@ echo
 cat "$out/transcript.txt" || fail "no transcript"
 echo
 echo "screenshot: $shot"
-# Each title the holders showed, looked up in each client's part of the transcript (Windows line ends).
+# Each title the holders showed, looked up in each client's part of the transcript and in the channel's (Windows
+# line ends).
 awk '{ sub(/\r$/, "") }
      FNR == NR { if (match($0, /^holders: txtTitle "[^"]*"/)) titles[++n] = substr($0, 20, RLENGTH - 20); next }
      / received:$/ { clients[++c] = $1; next }
-     / text / { for (i = 1; i <= n; i++) if (index($0, titles[i])) got[c, i]++ }
+     / text | PRIVMSG / { for (i = 1; i <= n; i++) if (index($0, titles[i])) got[c, i]++ }
      END {
          for (k = 1; k <= c; k++) {
              m = 0; twice = 0
@@ -75,5 +79,5 @@ awk '{ sub(/\r$/, "") }
              printf "%s %d of %d songs%s\n", clients[k], m, n, twice ? ", some more than once" : ", each once"
              if (m < n || twice) missed = 1
          }
-         exit missed || c != 4
+         exit missed || c != 5
      }' "$out/holders.txt" "$out/transcript.txt" || { echo "demo: a client missed a song" >&2; exit 1; }

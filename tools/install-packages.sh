@@ -4,7 +4,7 @@
 set -e
 packages="cmake ninja-build g++ libgtest-dev googletest libbenchmark-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64-posix wine wine32:i386 wine64 xvfb xauth
 x11-apps imagemagick util-linux clang-format-14
-fonts-wine python3 zip unzip"
+fonts-wine python3 zip unzip ngircd"
 packages="$packages $*"
 
 missing=

@@ -45,6 +45,9 @@ protected:
         }
     }
 
+    // A chat client's windows that the test made on the peers thread itself, served as a hosted client's.
+    void hostChat(peers::ChatClient client, const peers::PeerTree& tree) { chats_[indexOf(client)] = &tree; }
+
     // Every template box holds `templateText`.
     void setTemplates(const std::string& templateText) {
         for (const peers::ChatClient client : peers::kChatClients) {
