@@ -68,16 +68,26 @@ echo
 echo "screenshot: $shot"
 # Each title the holders showed, looked up in each client's part of the transcript and in the channel's (Windows
 # line ends).
+# Each message must carry its own song's track number ("[12]"), which the holders showed with its title.
 awk '{ sub(/\r$/, "") }
-     FNR == NR { if (match($0, /^holders: txtTitle "[^"]*"/)) titles[++n] = substr($0, 20, RLENGTH - 20); next }
+     FNR == NR {
+         if (match($0, /^holders: txtTitle "[^"]*"/)) {
+             titles[++n] = substr($0, 20, RLENGTH - 20)
+             if (match($0, /lblTrackNumber "[^"]*"/)) numbers[n] = "[" substr($0, RSTART + 16, RLENGTH - 17) "]"
+         }
+         next
+     }
      / received:$/ { clients[++c] = $1; next }
-     / text | PRIVMSG / { for (i = 1; i <= n; i++) if (index($0, titles[i])) got[c, i]++ }
+     / text | PRIVMSG / {
+         for (i = 1; i <= n; i++) if (index($0, titles[i])) { got[c, i]++; own[c, i] += index($0, numbers[i]) > 0 }
+     }
      END {
          for (k = 1; k <= c; k++) {
-             m = 0; twice = 0
-             for (i = 1; i <= n; i++) { m += got[k, i] > 0; twice += got[k, i] > 1 }
-             printf "%s %d of %d songs%s\n", clients[k], m, n, twice ? ", some more than once" : ", each once"
-             if (m < n || twice) missed = 1
+             m = 0; twice = 0; others = 0
+             for (i = 1; i <= n; i++) { m += got[k, i] > 0; twice += got[k, i] > 1; others += got[k, i] > own[k, i] }
+             printf "%s %d of %d songs%s%s\n", clients[k], m, n, twice ? ", some more than once" : ", each once",
+                    others ? ", " others " with another song'"'"'s number" : ", each with its own number"
+             if (m < n || twice || others) missed = 1
          }
          exit missed || c != 5
-     }' "$out/holders.txt" "$out/transcript.txt" || { echo "demo: a client missed a song" >&2; exit 1; }
+     }' "$out/holders.txt" "$out/transcript.txt" || { echo "demo: a client missed a song or its values" >&2; exit 1; }

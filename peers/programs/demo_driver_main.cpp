@@ -81,8 +81,8 @@ int watch(int songs, DWORD timeoutMs) {
             std::fprintf(stderr, "demo: only %d new titles within the time\n", seen);
             return 1;
         }
-        // The labels catch up later in the same tick; give the program a few ticks before reading them.
-        Sleep(200);
+        // The labels were written before the title, from the same reading: they show what was announced with it
+        // (the time and percent may have moved on by a tick or two since).
         std::printf(
             "holders: txtTitle \"%s\" | lbltTime \"%s\" | lblTrackNumber \"%s\" | lblTrackPer \"%s\" | "
             "lblTotalTracks \"%s\"\n",
