@@ -1,9 +1,9 @@
 #include "app/main_controller.h"
 
+#include <algorithm>
 #include <exception>
 #include <vector>
 
-#include "app/chat_clients.h"
 #include "app/flat_style.h"
 #include "app/main_window_description.h"
 #include "app/sys_tray.h"
@@ -78,6 +78,7 @@ void MainController::tick() {
     guarded([&] { view_.setText(id::kLblTrackNumber, std::to_wstring(reading.TrackNumber())); });
     guarded([&] { view_.setText(id::kLblTrackPer, std::to_wstring(reading.TrackTimePercent())); });
     guarded([&] { view_.setText(id::kLblTotalTracks, std::to_wstring(reading.TracksInPlaylist())); });
+    retryWaiting();
 }
 
 void MainController::enableClicked() {
@@ -158,15 +159,21 @@ void MainController::titleChanged() {
         titleChangedWhileAnnouncing_ = true;
         return;
     }
+    oneAtATime(&MainController::announce);
+}
+
+void MainController::oneAtATime(void (MainController::*work)()) {
     announcing_ = true;
     const struct Reset {
         bool& flag;
         ~Reset() { flag = false; }
     } reset{announcing_};
-    do {
+    titleChangedWhileAnnouncing_ = false;
+    (this->*work)();
+    while (titleChangedWhileAnnouncing_) {
         titleChangedWhileAnnouncing_ = false;
         announce();
-    } while (titleChangedWhileAnnouncing_);
+    }
 }
 
 void MainController::saveClicked() {
@@ -185,6 +192,7 @@ void MainController::shellRestarted() {
 }
 
 void MainController::announce() {
+    waiting_ = {};
     PlaceholderValues values;
     if (!guarded([&] {
             values = {view_.text(id::kTxtTitle), view_.text(id::kLbltTime), view_.text(id::kLblTrackNumber),
@@ -202,8 +210,40 @@ void MainController::announce() {
             }
             const std::wstring message = info.linesAreCommands
                                              ? ComposeIrcMessage(templateText, values, services_.clock)
-                                             : ComposeMessage(templateText, values, services_.clock);
-            (drivers_.*info.send)(message);
+                                             : ComposeMessage(templateText, values, services_.clock, info.markup);
+            if ((drivers_.*info.send)(message) == Delivery::InputHasText) {
+                waiting_[static_cast<std::size_t>(client)] = WaitingMessage{values.title, message};
+            }
+        });
+    }
+}
+
+void MainController::retryWaiting() {
+    const bool anyWaiting =
+        std::any_of(waiting_.begin(), waiting_.end(), [](const auto& message) { return message.has_value(); });
+    if (anyWaiting && !announcing_) {
+        oneAtATime(&MainController::deliverWaiting);
+    }
+}
+
+void MainController::deliverWaiting() {
+    std::wstring title;
+    if (!guarded([&] { title = view_.text(id::kTxtTitle); })) {
+        return;
+    }
+    for (int client = 0; client < kClientCount; ++client) {
+        std::optional<WaitingMessage>& message = waiting_[static_cast<std::size_t>(client)];
+        if (!message) {
+            continue;
+        }
+        if (message->title != title) {
+            message.reset();  // its song has ended
+            continue;
+        }
+        guarded([&] {
+            if ((drivers_.*kClients[static_cast<std::size_t>(client)].send)(message->text) != Delivery::InputHasText) {
+                message.reset();
+            }
         });
     }
 }

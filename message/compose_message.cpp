@@ -41,15 +41,39 @@ std::wstring withoutLineBreaks(const std::wstring& value) {
     return flat;
 }
 
+std::wstring asText(const std::wstring& value, MessageMarkup markup) {
+    if (markup == MessageMarkup::Plain) {
+        return value;
+    }
+    std::wstring escaped;
+    escaped.reserve(value.size());
+    for (const wchar_t character : value) {
+        switch (character) {
+            case L'&':
+                escaped += L"&amp;";
+                break;
+            case L'<':
+                escaped += L"&lt;";
+                break;
+            case L'>':
+                escaped += L"&gt;";
+                break;
+            default:
+                escaped += character;
+        }
+    }
+    return escaped;
+}
+
 // Left to right without overlap; the inserted text is not scanned again by the same step. The value is asked for
 // only when the placeholder is there, so a template without "%t" does not read the clock's text.
 template <typename ValueOf>
-void replaceAll(MarkedText& buffer, const std::wstring& find, ValueOf valueOf) {
+void replaceAll(MarkedText& buffer, const std::wstring& find, MessageMarkup markup, ValueOf valueOf) {
     std::size_t at = buffer.text.find(find);
     if (at == std::wstring::npos) {
         return;
     }
-    const std::wstring replacement = withoutLineBreaks(valueOf());
+    const std::wstring replacement = asText(withoutLineBreaks(valueOf()), markup);
     MarkedText result;
     result.text.reserve(buffer.text.size() + replacement.size());
     result.fromValue.reserve(buffer.text.size() + replacement.size());
@@ -63,26 +87,32 @@ void replaceAll(MarkedText& buffer, const std::wstring& find, ValueOf valueOf) {
     buffer = std::move(result);
 }
 
-MarkedText composeMarked(const std::wstring& templateText, const PlaceholderValues& values, const Clock& clock) {
+MarkedText composeMarked(const std::wstring& templateText,
+                         const PlaceholderValues& values,
+                         const Clock& clock,
+                         MessageMarkup markup) {
     MarkedText msgWork{templateText, std::vector<std::uint8_t>(templateText.size(), 0)};
-    replaceAll(msgWork, L"%s", [&] { return values.title; });
-    replaceAll(msgWork, L"%tt", [&] { return values.trackTime; });
-    replaceAll(msgWork, L"%tn", [&] { return values.trackNumber; });
-    replaceAll(msgWork, L"%tp", [&] { return values.trackPercent; });
-    replaceAll(msgWork, L"%tl", [&] { return values.totalTracks; });
-    replaceAll(msgWork, L"%t", [&] { return clock.timeOfDayText(); });
-    replaceAll(msgWork, L"%d", [&] { return clock.shortDateText(); });
+    replaceAll(msgWork, L"%s", markup, [&] { return values.title; });
+    replaceAll(msgWork, L"%tt", markup, [&] { return values.trackTime; });
+    replaceAll(msgWork, L"%tn", markup, [&] { return values.trackNumber; });
+    replaceAll(msgWork, L"%tp", markup, [&] { return values.trackPercent; });
+    replaceAll(msgWork, L"%tl", markup, [&] { return values.totalTracks; });
+    replaceAll(msgWork, L"%t", markup, [&] { return clock.timeOfDayText(); });
+    replaceAll(msgWork, L"%d", markup, [&] { return clock.shortDateText(); });
     return msgWork;
 }
 
 }  // namespace
 
-std::wstring ComposeMessage(const std::wstring& templateText, const PlaceholderValues& values, const Clock& clock) {
-    return composeMarked(templateText, values, clock).text;
+std::wstring ComposeMessage(const std::wstring& templateText,
+                            const PlaceholderValues& values,
+                            const Clock& clock,
+                            MessageMarkup markup) {
+    return composeMarked(templateText, values, clock, markup).text;
 }
 
 std::wstring ComposeIrcMessage(const std::wstring& templateText, const PlaceholderValues& values, const Clock& clock) {
-    const MarkedText composed = composeMarked(templateText, values, clock);
+    const MarkedText composed = composeMarked(templateText, values, clock, MessageMarkup::Plain);
     std::wstring message;
     message.reserve(composed.text.size() + 1);
     for (std::size_t i = 0; i < composed.text.size(); ++i) {

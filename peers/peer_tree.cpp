@@ -99,12 +99,18 @@ LRESULT PeerTree::Node::handle(HWND window, UINT message, WPARAM wParam, LPARAM 
         }
         case WM_CHAR:
             tree->recorder_.add(label + " char " + std::to_string(wParam));
+            if (label == "input" && wParam == VK_RETURN) {
+                tree->emptyInput();
+            }
             break;
         case WM_LBUTTONDOWN:
             tree->recorder_.add(label + " down");
             break;
         case WM_LBUTTONUP:
             tree->recorder_.add(label + " up");
+            if (label == "send") {
+                tree->emptyInput();
+            }
             break;
         case WM_SIZE:
             if (top && tree->list_) {
@@ -119,6 +125,21 @@ LRESULT PeerTree::Node::handle(HWND window, UINT message, WPARAM wParam, LPARAM 
     }
     return unicode ? CallWindowProcW(original, window, message, wParam, lParam)
                    : CallWindowProcA(original, window, message, wParam, lParam);
+}
+
+// Past the recording: the text went out, it did not arrive.
+void PeerTree::emptyInput() {
+    for (std::size_t i = 0; i < nodes_.size(); ++i) {
+        if (nodes_[i]->label == "input") {
+            const Node& input = *nodes_[i];
+            if (input.unicode) {
+                CallWindowProcW(input.original, windows_[i], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+            } else {
+                CallWindowProcA(input.original, windows_[i], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+            }
+            return;
+        }
+    }
 }
 
 void PeerTree::showLine(const std::string& line) {

@@ -29,8 +29,10 @@ struct PeerWindowOptions {
 // must be the one that destroys the tree). Siblings come in table order in the child search, so a table places
 // decoys before and after each target, and a search for the wrong ordinal records into a decoy. Every window
 // records WM_SETTEXT ("<label> text <text>"), WM_CHAR ("<label> char <code>") and left-button messages
-// ("<label> down", "<label> up"), then handles them as its class does. "Button", "Edit" and "MDIClient" are the
-// system's own controls; other classes are plain windows. Nothing else of the real programs is simulated.
+// ("<label> down", "<label> up"), then handles them as its class does. As a chat client does when it sends, the
+// window labelled "input" is emptied by an Enter it receives and by the release of the button labelled "send".
+// "Button", "Edit" and "MDIClient" are the system's own controls; other classes are plain windows. Nothing else of the
+// real programs is simulated.
 class PeerTree {
 public:
     PeerTree(const std::vector<PeerNode>& nodes, const PeerWindowOptions& options);
@@ -44,6 +46,7 @@ public:
 
 private:
     struct Node;
+    void emptyInput();
     void showLine(const std::string& line);
 
     Recorder recorder_;

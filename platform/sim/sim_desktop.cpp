@@ -50,6 +50,7 @@ std::string named(std::int64_t value, const Name (&names)[Size]) {
 
 constexpr Name kMessageNames[] = {
     {wm::kSetText, "WM_SETTEXT"},
+    {wm::kGetTextLength, "WM_GETTEXTLENGTH"},
     {wm::kChar, "WM_CHAR"},
     {wm::kCommand, "WM_COMMAND"},
     {wm::kMouseMove, "WM_MOUSEMOVE"},

@@ -68,14 +68,13 @@ BENCHMARK(BM_NumberAndTimeRules);
 
 // Each client's default template with the worked example's values: what one announcement composes.
 void BM_ComposeDefaultTemplate(benchmark::State& state) {
-    const sim::Windows1252Codec codec;
     const sim::FakeClock clock;
     const int client = static_cast<int>(state.range(0));
-    const std::wstring templateText = defaultTemplate(client, codec);
+    const std::wstring templateText = defaultTemplate(client);
     const PlaceholderValues values{L"Artist - Song", L"1:05 / 3:59", L"7", L"27", L"12"};
     for (auto _ : state) {
         benchmark::DoNotOptimize(client == 3 ? ComposeIrcMessage(templateText, values, clock)
-                                             : ComposeMessage(templateText, values, clock));
+                                             : ComposeMessage(templateText, values, clock, MessageMarkup::Html));
     }
 }
 BENCHMARK(BM_ComposeDefaultTemplate)->DenseRange(0, 3);
