@@ -39,12 +39,12 @@ Delivery ChatDrivers::deliver(WindowHandle input,
     if (input == 0 || sendTarget == 0) {
         return Delivery::NotSent;
     }
-    const std::optional<std::int32_t> length =
-        windows_.sendMessageTimeout(input, wm::kGetTextLength, 0, 0, kAnswerTimeoutMs);
-    if (!length) {
+    // One character tells whether the box holds any.
+    const std::optional<std::int32_t> copied = windows_.sendGetTextTimeout(input, 2, kAnswerTimeoutMs);
+    if (!copied) {
         return Delivery::NotSent;
     }
-    if (*length != 0) {
+    if (*copied != 0) {
         return Delivery::InputHasText;
     }
     if (!windows_.sendTextMessageTimeout(input, wm::kSetText, 0, text, kAnswerTimeoutMs)) {

@@ -15,7 +15,7 @@ enum class Delivery {
 };
 
 // One driver per chat client: finds the topmost chat window by its chain of window classes, asks its input box for
-// its text length, and only when the box is empty sets its text with one WM_SETTEXT and sends it with Enter or a
+// its first character, and only when the box is empty sets its text with one WM_SETTEXT and sends it with Enter or a
 // posted click. No state is kept between calls. A chat window is waited for as long as kAnswerTimeoutMs for each
 // message, and not at all once it is known to hang. Enter or click follow only a text the box took in this call,
 // in the chat window that took it: otherwise they would send whatever the box holds, the user's draft perhaps. And

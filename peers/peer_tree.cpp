@@ -127,6 +127,15 @@ LRESULT PeerTree::Node::handle(HWND window, UINT message, WPARAM wParam, LPARAM 
                    : CallWindowProcA(original, window, message, wParam, lParam);
 }
 
+HWND PeerTree::window(const std::string& label) const {
+    for (std::size_t i = 0; i < nodes_.size(); ++i) {
+        if (nodes_[i]->label == label) {
+            return windows_[i];
+        }
+    }
+    return nullptr;
+}
+
 // Past the recording: the text went out, it did not arrive.
 void PeerTree::emptyInput() {
     for (std::size_t i = 0; i < nodes_.size(); ++i) {
@@ -178,6 +187,16 @@ std::string utf8FromWide(const std::wstring& text) {
         '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.data(), size, &utf8[0], static_cast<int>(utf8.size()), nullptr, nullptr);
     return utf8;
+}
+
+std::string ansiFromWide(const std::wstring& text) {
+    const int size = static_cast<int>(text.size());
+    std::string ansi(static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size,
+                                                                  nullptr, 0, nullptr, nullptr)),
+                     '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size, &ansi[0], static_cast<int>(ansi.size()),
+                        nullptr, nullptr);
+    return ansi;
 }
 
 std::wstring wideFromUtf8(const std::string& text) {

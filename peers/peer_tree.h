@@ -41,6 +41,8 @@ public:
     PeerTree& operator=(const PeerTree&) = delete;
 
     HWND top() const { return windows_.front(); }
+    // The first window of the table with this label, as the user of the program finds it on the screen.
+    HWND window(const std::string& label) const;
     Recorder& recorder() { return recorder_; }
     const Recorder& recorder() const { return recorder_; }
 
@@ -61,6 +63,8 @@ private:
 std::string printable(const std::string& text);
 
 std::string utf8FromWide(const std::wstring& text);
+// In the ANSI code page, with "?" for what it lacks: what an ANSI window receives of the text.
+std::string ansiFromWide(const std::wstring& text);
 std::wstring wideFromUtf8(const std::string& text);
 
 }  // namespace marquill::peers

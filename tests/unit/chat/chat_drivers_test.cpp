@@ -46,7 +46,7 @@ struct ChatDesktop {
 
     std::string describe(const sim::SimMessage& m) const {
         static const std::map<std::uint32_t, std::string> names = {{wm::kSetText, "WM_SETTEXT"},
-                                                                   {wm::kGetTextLength, "WM_GETTEXTLENGTH"},
+                                                                   {wm::kGetText, "WM_GETTEXT"},
                                                                    {wm::kChar, "WM_CHAR"},
                                                                    {wm::kLeftButtonDown, "WM_LBUTTONDOWN"},
                                                                    {wm::kLeftButtonUp, "WM_LBUTTONUP"}};
@@ -81,14 +81,14 @@ TEST(ChatDrivers, EachDriverReachesTheInputItsChainNames) {
     } cases[] = {
         {"AIM",
          [](ChatDrivers& d) { d.SendToAIM(L"hi <b>there</b>"); },
-         {"input: sent WM_GETTEXTLENGTH 0 0", "input: sent WM_SETTEXT 0 \"hi <b>there</b>\"",
+         {"input: sent WM_GETTEXT 2 0", "input: sent WM_SETTEXT 0 \"hi <b>there</b>\"",
           "send: posted WM_LBUTTONDOWN 0 0", "send: posted WM_LBUTTONUP 0 0"}},
         {"AOL",
          [](ChatDrivers& d) { d.SendToAOL(L"hi"); },
-         {"input: sent WM_GETTEXTLENGTH 0 0", "input: sent WM_SETTEXT 0 \"hi\"", "input: sent WM_CHAR 13 0"}},
+         {"input: sent WM_GETTEXT 2 0", "input: sent WM_SETTEXT 0 \"hi\"", "input: sent WM_CHAR 13 0"}},
         {"Yahoo",
          [](ChatDrivers& d) { d.SendToYahoo(L"hi"); },
-         {"input: sent WM_GETTEXTLENGTH 0 0", "input: sent WM_SETTEXT 0 \"hi\"", "send: posted WM_LBUTTONDOWN 0 0",
+         {"input: sent WM_GETTEXT 2 0", "input: sent WM_SETTEXT 0 \"hi\"", "send: posted WM_LBUTTONDOWN 0 0",
           "send: posted WM_LBUTTONUP 0 0"}},
         {"mIRC",
          [](ChatDrivers& d) {
@@ -96,7 +96,7 @@ TEST(ChatDrivers, EachDriverReachesTheInputItsChainNames) {
                  L"\x03"
                  L"4hi");
          },
-         {"input: sent WM_GETTEXTLENGTH 0 0",
+         {"input: sent WM_GETTEXT 2 0",
           "input: sent WM_SETTEXT 0 \"\x03"
           "4hi\"",
           "input: sent WM_CHAR 13 0"}},
@@ -218,31 +218,31 @@ TEST(ChatDrivers, TheSendActionFollowsOnlyOurTextInAnEmptyBox) {
          [](SimPeerTree& t) { t.type("input", L"draft"); },
          [](ChatDrivers& d) { return d.SendToAIM(L"x"); },
          Delivery::InputHasText,
-         {"input: sent WM_GETTEXTLENGTH 0 0"}},
+         {"input: sent WM_GETTEXT 2 0"}},
         {"AOL with a draft",
          ChatClient::AOL,
          [](SimPeerTree& t) { t.type("input", L"draft"); },
          [](ChatDrivers& d) { return d.SendToAOL(L"x"); },
          Delivery::InputHasText,
-         {"input: sent WM_GETTEXTLENGTH 0 0"}},
+         {"input: sent WM_GETTEXT 2 0"}},
         {"Yahoo with a blank",
          ChatClient::Yahoo,
          [](SimPeerTree& t) { t.type("input", L" "); },
          [](ChatDrivers& d) { return d.SendToYahoo(L"x"); },
          Delivery::InputHasText,
-         {"input: sent WM_GETTEXTLENGTH 0 0"}},
+         {"input: sent WM_GETTEXT 2 0"}},
         {"mIRC with a draft",
          ChatClient::Mirc,
          [](SimPeerTree& t) { t.type("input", L"draft"); },
          [](ChatDrivers& d) { return d.SendToMirc(L"x"); },
          Delivery::InputHasText,
-         {"input: sent WM_GETTEXTLENGTH 0 0"}},
+         {"input: sent WM_GETTEXT 2 0"}},
         {"mIRC with an empty box",
          ChatClient::Mirc,
          [](SimPeerTree&) {},
          [](ChatDrivers& d) { return d.SendToMirc(L"x"); },
          Delivery::Sent,
-         {"input: sent WM_GETTEXTLENGTH 0 0", "input: sent WM_SETTEXT 0 \"x\"", "input: sent WM_CHAR 13 0"}},
+         {"input: sent WM_GETTEXT 2 0", "input: sent WM_SETTEXT 0 \"x\"", "input: sent WM_CHAR 13 0"}},
     };
     for (const auto& c : cases) {
         ChatDesktop chat;
@@ -275,7 +275,7 @@ TEST(ChatDrivers, TheClickGoesToTheWindowThatTookTheText) {
             if (message.message == wm::kSetText && cameOnTop == nullptr) {
                 cameOnTop = &chat.host(c.client);
             }
-            return message.message == wm::kGetTextLength ? 0 : 1;
+            return message.message == wm::kGetText ? 0 : 1;
         });
         c.send(chat.drivers);
         ASSERT_NE(cameOnTop, nullptr) << peers::chatClientName(c.client);
@@ -313,11 +313,10 @@ TEST(ChatDrivers, AMessageIsOneTextAndOneSendAction) {
         Lines expected;
     } cases[] = {
         {L"line 1\r\nline 2",
-         {"input: sent WM_GETTEXTLENGTH 0 0", "input: sent WM_SETTEXT 0 \"line 1\r\nline 2\"",
-          "input: sent WM_CHAR 13 0"}},
-        {L"", {"input: sent WM_GETTEXTLENGTH 0 0", "input: sent WM_SETTEXT 0 \"\"", "input: sent WM_CHAR 13 0"}},
+         {"input: sent WM_GETTEXT 2 0", "input: sent WM_SETTEXT 0 \"line 1\r\nline 2\"", "input: sent WM_CHAR 13 0"}},
+        {L"", {"input: sent WM_GETTEXT 2 0", "input: sent WM_SETTEXT 0 \"\"", "input: sent WM_CHAR 13 0"}},
         {L"Caf\u00e9 \u3042",
-         {"input: sent WM_GETTEXTLENGTH 0 0", "input: sent WM_SETTEXT 0 \"Caf\xE9 ?\"", "input: sent WM_CHAR 13 0"}},
+         {"input: sent WM_GETTEXT 2 0", "input: sent WM_SETTEXT 0 \"Caf\xE9 ?\"", "input: sent WM_CHAR 13 0"}},
     };
     for (const auto& c : cases) {
         ChatDesktop chat;
@@ -351,9 +350,9 @@ TEST(ChatDrivers, AHungChatWindowCostsBoundedSendsOnly) {
             sends.push_back(call);
         }
     }
-    EXPECT_EQ(sends, (Lines{"SendMessageTimeoutA(" + e + ", WM_GETTEXTLENGTH, 0, 0, 5000) = 0",
+    EXPECT_EQ(sends, (Lines{"SendMessageTimeoutA(" + e + ", WM_GETTEXT, 2, buffer, 5000) = 0",
                             "SendMessageTimeoutA(" + e + ", WM_SETTEXT, 0, \"m\", 5000) = no answer",
-                            "SendMessageTimeoutA(" + i + ", WM_GETTEXTLENGTH, 0, 0, 5000) = no answer"}));
+                            "SendMessageTimeoutA(" + i + ", WM_GETTEXT, 2, buffer, 5000) = no answer"}));
     EXPECT_EQ(chat.received(), Lines{});
 }
 

@@ -49,8 +49,9 @@ std::int32_t SimPeerTree::answer(const std::string& label, WindowHandle window, 
                        (label == "send" && message.message == wm::kLeftButtonUp);
     if (message.message == wm::kSetText) {
         texts_[window] = message.text;
-    } else if (message.message == wm::kGetTextLength) {
-        return static_cast<std::int32_t>(texts_[window].size());
+    } else if (message.message == wm::kGetText) {
+        const std::size_t room = message.wParam == 0 ? 0 : message.wParam - 1;
+        return static_cast<std::int32_t>(std::min(texts_[window].size(), room));
     } else if (sends) {
         texts_.erase(this->window("input"));
     }

@@ -19,8 +19,8 @@ struct ReceivedMessage {
 // A peer's window tree from its table, built on the sim desktop in table order as the peer builds it from real
 // windows, so the child search meets siblings in table order and a wrong ordinal or a wrong parent lands on a
 // decoy. Every window keeps, under its label, each message that reaches it, and holds its text as a window does:
-// WM_SETTEXT sets it, WM_GETTEXTLENGTH answers its length, and the "input" box is emptied when the client sends (an
-// Enter to it, the release of the "send" button).
+// WM_SETTEXT sets it, WM_GETTEXT answers how much of it fits the buffer, and the "input" box is emptied when the client
+// sends (an Enter to it, the release of the "send" button).
 class SimPeerTree {
 public:
     SimPeerTree(sim::SimDesktop& desktop, const std::vector<peers::PeerNode>& nodes);
