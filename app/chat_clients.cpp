@@ -2,8 +2,8 @@
 
 namespace marquill {
 
-std::wstring defaultTemplate(int client, const AnsiCodec& codec) {
-    return codec.fromAnsi(kClients.at(static_cast<std::size_t>(client)).defaultTemplate);
+std::wstring defaultTemplate(int client) {
+    return kClients.at(static_cast<std::size_t>(client)).defaultTemplate;
 }
 
 std::vector<std::wstring> templateFileNames() {

@@ -1,10 +1,10 @@
 #include "app/main_controller.h"
 
+#include <algorithm>
 #include <exception>
 #include <optional>
 #include <vector>
 
-#include "app/chat_clients.h"
 #include "app/flat_style.h"
 #include "app/main_window_description.h"
 #include "app/sys_tray.h"
@@ -84,6 +84,7 @@ void MainController::tick() {
     });
     guarded([&] { view_.setText(id::kLblTotalTracks, std::to_wstring(reading.TracksInPlaylist())); });
     guarded([&] { view_.setText(id::kTxtTitle, reading.SongTitle()); });
+    retryWaiting();
 }
 
 void MainController::enableClicked() {
@@ -164,15 +165,21 @@ void MainController::titleChanged() {
         titleChangedWhileAnnouncing_ = true;
         return;
     }
+    oneAtATime(&MainController::announce);
+}
+
+void MainController::oneAtATime(void (MainController::*work)()) {
     announcing_ = true;
     const struct Reset {
         bool& flag;
         ~Reset() { flag = false; }
     } reset{announcing_};
-    do {
+    titleChangedWhileAnnouncing_ = false;
+    (this->*work)();
+    while (titleChangedWhileAnnouncing_) {
         titleChangedWhileAnnouncing_ = false;
         announce();
-    } while (titleChangedWhileAnnouncing_);
+    }
 }
 
 void MainController::saveClicked() {
@@ -191,6 +198,7 @@ void MainController::shellRestarted() {
 }
 
 void MainController::announce() {
+    waiting_ = {};
     PlaceholderValues values;
     if (!guarded([&] {
             const LocalTimeTexts now = services_.clock.localTimeTexts();
@@ -212,9 +220,41 @@ void MainController::announce() {
             if (templateText.empty()) {
                 return;
             }
-            const std::wstring message =
-                info.linesAreCommands ? ComposeIrcMessage(templateText, values) : ComposeMessage(templateText, values);
-            (drivers_.*info.send)(message);
+            const std::wstring message = info.linesAreCommands ? ComposeIrcMessage(templateText, values)
+                                                               : ComposeMessage(templateText, values, info.markup);
+            if ((drivers_.*info.send)(message) == Delivery::InputHasText) {
+                waiting_[static_cast<std::size_t>(client)] = WaitingMessage{values.title, message};
+            }
+        });
+    }
+}
+
+void MainController::retryWaiting() {
+    const bool anyWaiting =
+        std::any_of(waiting_.begin(), waiting_.end(), [](const auto& message) { return message.has_value(); });
+    if (anyWaiting && !announcing_) {
+        oneAtATime(&MainController::deliverWaiting);
+    }
+}
+
+void MainController::deliverWaiting() {
+    std::wstring title;
+    if (!guarded([&] { title = view_.text(id::kTxtTitle); })) {
+        return;
+    }
+    for (int client = 0; client < kClientCount; ++client) {
+        std::optional<WaitingMessage>& message = waiting_[static_cast<std::size_t>(client)];
+        if (!message) {
+            continue;
+        }
+        if (message->title != title) {
+            message.reset();  // its song has ended
+            continue;
+        }
+        guarded([&] {
+            if ((drivers_.*kClients[static_cast<std::size_t>(client)].send)(message->text) != Delivery::InputHasText) {
+                message.reset();
+            }
         });
     }
 }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "app/chat_clients.h"
 #include "app/main_view.h"
 #include "chat/chat_drivers.h"
 #include "message/template_store.h"
@@ -55,9 +58,20 @@ public:
     void startedAgain();
 
 private:
+    // A client's message that waits until its chat window's input box is empty: the box held the user's text.
+    struct WaitingMessage {
+        std::wstring title;  // the song it announces: it goes out only while the title box still shows it
+        std::wstring text;
+    };
+
     // Composes each client's message from its template and the holders, read once for all four, and hands it to
-    // the client's driver; nothing for an empty title.
+    // the client's driver; nothing for an empty title. What waited for an earlier title is dropped.
     void announce();
+    // Runs `work`, then each title change raised inside it, once, as announcements of their own.
+    void oneAtATime(void (MainController::*work)());
+    // From the tick: each waiting message tried again while its song plays; nothing to do when none waits.
+    void retryWaiting();
+    void deliverWaiting();
     // Normal state, in front, shown, and no longer in the tray.
     void bringBack();
 
@@ -71,6 +85,7 @@ private:
     bool inTray_ = false;
     bool announcing_ = false;
     bool titleChangedWhileAnnouncing_ = false;
+    std::array<std::optional<WaitingMessage>, kClientCount> waiting_;
 };
 
 }  // namespace marquill

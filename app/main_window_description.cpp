@@ -72,7 +72,7 @@ PixelRect clientPixelRect(const ControlDescription& control, int dotsPerInchX, i
 
 std::wstring initialText(const ControlDescription& control, const AnsiCodec& codec) {
     if (control.text == nullptr) {
-        return defaultTemplate(control.index, codec);
+        return defaultTemplate(control.index);
     }
     return codec.fromAnsi(control.text);
 }

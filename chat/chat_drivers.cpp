@@ -6,59 +6,61 @@
 namespace marquill {
 ChatDrivers::ChatDrivers(WindowServices& windows) : windows_(windows) {}
 
-void ChatDrivers::SendToAIM(std::wstring text) {
-    const WindowHandle input = followWindowChain(windows_, "AIM_ChatWnd", {{"WndAte32Class", 2}, {"Ate32Class", 1}});
-    if (input == 0 || setText(input, text)) {
-        ClickAIMSend();
-    }
+Delivery ChatDrivers::SendToAIM(std::wstring text) {
+    const WindowHandle chat = windows_.findWindow("AIM_ChatWnd");
+    const WindowHandle input = followChildChain(windows_, chat, {{"WndAte32Class", 2}, {"Ate32Class", 1}});
+    const WindowHandle button = followChildChain(windows_, chat, {{"_Oscar_IconBtn", 5}});
+    return deliver(input, button, text, &ChatDrivers::click);
 }
 
-void ChatDrivers::SendToAOL(std::wstring text) {
+Delivery ChatDrivers::SendToAOL(std::wstring text) {
     const WindowHandle textBox =
         followWindowChain(windows_, "AOL Frame25", {{"MDIClient", 1}, {"AOL Child", 1}, {"RICHCNTL", 1}});
-    if (textBox != 0 && setText(textBox, text)) {
-        pressEnter(textBox);
-    }
+    return deliver(textBox, textBox, text, &ChatDrivers::pressEnter);
 }
 
-void ChatDrivers::SendToYahoo(std::wstring text) {
-    const WindowHandle input = followWindowChain(windows_, "IMClass", {{"YIMInputWindow", 1}});
-    if (input == 0 || setText(input, text)) {
-        ClickYahooSend();
-    }
+Delivery ChatDrivers::SendToYahoo(std::wstring text) {
+    const WindowHandle window = windows_.findWindow("IMClass");
+    const WindowHandle input = followChildChain(windows_, window, {{"YIMInputWindow", 1}});
+    const WindowHandle button = followChildChain(windows_, window, {{"Button", 4}});
+    return deliver(input, button, text, &ChatDrivers::click);
 }
 
-void ChatDrivers::SendToMirc(std::wstring text) {
+Delivery ChatDrivers::SendToMirc(std::wstring text) {
     const WindowHandle editLine =
         followWindowChain(windows_, "mIRC", {{"MDIClient", 1}, {"mIRC_Channel", 1}, {"Edit", 1}});
-    if (editLine != 0 && setText(editLine, text)) {
-        pressEnter(editLine);
+    return deliver(editLine, editLine, text, &ChatDrivers::pressEnter);
+}
+
+Delivery ChatDrivers::deliver(WindowHandle input,
+                              WindowHandle sendTarget,
+                              const std::wstring& text,
+                              void (ChatDrivers::*sendAction)(WindowHandle)) {
+    if (input == 0 || sendTarget == 0) {
+        return Delivery::NotSent;
     }
-}
-
-void ChatDrivers::ClickAIMSend() {
-    click(followWindowChain(windows_, "AIM_ChatWnd", {{"_Oscar_IconBtn", 5}}));
-}
-
-void ChatDrivers::ClickYahooSend() {
-    click(followWindowChain(windows_, "IMClass", {{"Button", 4}}));
-}
-
-bool ChatDrivers::setText(WindowHandle window, const std::wstring& text) {
-    return windows_.sendTextMessageTimeout(window, wm::kSetText, 0, text, kAnswerTimeoutMs).has_value();
-}
-
-void ChatDrivers::pressEnter(WindowHandle window) {
-    if (window != 0) {
-        windows_.sendMessageTimeout(window, wm::kChar, kEnterKey, 0, kAnswerTimeoutMs);
+    // One character tells whether the box holds any.
+    const std::optional<std::int32_t> copied = windows_.sendGetTextTimeout(input, 2, kAnswerTimeoutMs);
+    if (!copied) {
+        return Delivery::NotSent;
     }
+    if (*copied != 0) {
+        return Delivery::InputHasText;
+    }
+    if (!windows_.sendTextMessageTimeout(input, wm::kSetText, 0, text, kAnswerTimeoutMs)) {
+        return Delivery::NotSent;
+    }
+    (this->*sendAction)(sendTarget);
+    return Delivery::Sent;
+}
+
+void ChatDrivers::pressEnter(WindowHandle input) {
+    windows_.sendMessageTimeout(input, wm::kChar, kEnterKey, 0, kAnswerTimeoutMs);
 }
 
 void ChatDrivers::click(WindowHandle button) {
-    if (button != 0) {
-        windows_.postMessage(button, wm::kLeftButtonDown, 0, 0);
-        windows_.postMessage(button, wm::kLeftButtonUp, 0, 0);
-    }
+    windows_.postMessage(button, wm::kLeftButtonDown, 0, 0);
+    windows_.postMessage(button, wm::kLeftButtonUp, 0, 0);
 }
 
 }  // namespace marquill

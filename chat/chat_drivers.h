@@ -7,29 +7,37 @@
 
 namespace marquill {
 
-// One driver per chat client: finds the topmost chat window by its chain of window classes, sets the input box's
-// text with one WM_SETTEXT and sends it with Enter or a posted click. No state is kept between calls; a client
-// without an open chat window receives nothing, and nothing is reported. A chat window is waited for as long as
-// kAnswerTimeoutMs for each message, and not at all once it is known to hang. A found input box that did not take
-// the text within that bound is not sent: the Enter or click would send whatever the box holds by then, the
-// user's own draft perhaps. A click without any input box found is still made.
-// Names: SendToAIM, SendToAOL, SendToYahoo, SendToMirc, ClickAIMSend and ClickYahooSend are the requirements';
-// the private helpers follow the house style.
+// What became of one message.
+enum class Delivery {
+    Sent,          // typed into the input box, and the client's send action made
+    InputHasText,  // the input box holds text, the user's draft perhaps: nothing was touched
+    NotSent,       // no chat window, no way to send, or a window that did not answer in time
+};
+
+// One driver per chat client: finds the topmost chat window by its chain of window classes, asks its input box for
+// its first character, and only when the box is empty sets its text with one WM_SETTEXT and sends it with Enter or a
+// posted click. No state is kept between calls. A chat window is waited for as long as kAnswerTimeoutMs for each
+// message, and not at all once it is known to hang. Enter or click follow only a text the box took in this call,
+// in the chat window that took it: otherwise they would send whatever the box holds, the user's draft perhaps. And
+// nothing is typed where it cannot be sent: it would stay in the box and hold up every later message as a draft.
+// Names: SendToAIM, SendToAOL, SendToYahoo and SendToMirc are the requirements'; the private helpers follow the
+// house style.
 class ChatDrivers {
 public:
     explicit ChatDrivers(WindowServices& windows);
 
-    void SendToAIM(std::wstring text);
-    void SendToAOL(std::wstring text);
-    void SendToYahoo(std::wstring text);
-    void SendToMirc(std::wstring text);
-    void ClickAIMSend();
-    void ClickYahooSend();
+    Delivery SendToAIM(std::wstring text);
+    Delivery SendToAOL(std::wstring text);
+    Delivery SendToYahoo(std::wstring text);
+    Delivery SendToMirc(std::wstring text);
 
 private:
-    // True when the window answered: its box holds the text.
-    bool setText(WindowHandle window, const std::wstring& text);
-    void pressEnter(WindowHandle window);
+    // The steps every client shares, once its input box and the window of its send action are found.
+    Delivery deliver(WindowHandle input,
+                     WindowHandle sendTarget,
+                     const std::wstring& text,
+                     void (ChatDrivers::*sendAction)(WindowHandle));
+    void pressEnter(WindowHandle input);
     void click(WindowHandle button);
 
     WindowServices& windows_;

@@ -42,6 +42,30 @@ std::wstring withoutLineBreaks(const std::wstring& value) {
     return flat;
 }
 
+std::wstring asText(const std::wstring& value, MessageMarkup markup) {
+    if (markup == MessageMarkup::Plain) {
+        return value;
+    }
+    std::wstring escaped;
+    escaped.reserve(value.size());
+    for (const wchar_t character : value) {
+        switch (character) {
+            case L'&':
+                escaped += L"&amp;";
+                break;
+            case L'<':
+                escaped += L"&lt;";
+                break;
+            case L'>':
+                escaped += L"&gt;";
+                break;
+            default:
+                escaped += character;
+        }
+    }
+    return escaped;
+}
+
 // The next occurrence of `find` at or after `from` that the template wrote, none of its characters a value's.
 std::size_t findOwn(const MarkedText& buffer, const std::wstring& find, std::size_t from) {
     for (std::size_t at = buffer.text.find(find, from); at != std::wstring::npos; at = buffer.text.find(find, at + 1)) {
@@ -55,12 +79,12 @@ std::size_t findOwn(const MarkedText& buffer, const std::wstring& find, std::siz
 }
 
 // Left to right without overlap, over the template's own text only.
-void replaceAll(MarkedText& buffer, const std::wstring& find, const std::wstring& value) {
+void replaceAll(MarkedText& buffer, const std::wstring& find, const std::wstring& value, MessageMarkup markup) {
     std::size_t at = findOwn(buffer, find, 0);
     if (at == std::wstring::npos) {
         return;
     }
-    const std::wstring replacement = withoutLineBreaks(value);
+    const std::wstring replacement = asText(withoutLineBreaks(value), markup);
     MarkedText result;
     result.text.reserve(buffer.text.size() + replacement.size());
     result.fromValue.reserve(buffer.text.size() + replacement.size());
@@ -74,26 +98,26 @@ void replaceAll(MarkedText& buffer, const std::wstring& find, const std::wstring
     buffer = std::move(result);
 }
 
-MarkedText composeMarked(const std::wstring& templateText, const PlaceholderValues& values) {
+MarkedText composeMarked(const std::wstring& templateText, const PlaceholderValues& values, MessageMarkup markup) {
     MarkedText msgWork{templateText, std::vector<std::uint8_t>(templateText.size(), 0)};
-    replaceAll(msgWork, L"%s", values.title);
-    replaceAll(msgWork, L"%tt", values.trackTime);
-    replaceAll(msgWork, L"%tn", values.trackNumber);
-    replaceAll(msgWork, L"%tp", values.trackPercent);
-    replaceAll(msgWork, L"%tl", values.totalTracks);
-    replaceAll(msgWork, L"%t", values.timeOfDay);
-    replaceAll(msgWork, L"%d", values.date);
+    replaceAll(msgWork, L"%s", values.title, markup);
+    replaceAll(msgWork, L"%tt", values.trackTime, markup);
+    replaceAll(msgWork, L"%tn", values.trackNumber, markup);
+    replaceAll(msgWork, L"%tp", values.trackPercent, markup);
+    replaceAll(msgWork, L"%tl", values.totalTracks, markup);
+    replaceAll(msgWork, L"%t", values.timeOfDay, markup);
+    replaceAll(msgWork, L"%d", values.date, markup);
     return msgWork;
 }
 
 }  // namespace
 
-std::wstring ComposeMessage(const std::wstring& templateText, const PlaceholderValues& values) {
-    return composeMarked(templateText, values).text;
+std::wstring ComposeMessage(const std::wstring& templateText, const PlaceholderValues& values, MessageMarkup markup) {
+    return composeMarked(templateText, values, markup).text;
 }
 
 std::wstring ComposeIrcMessage(const std::wstring& templateText, const PlaceholderValues& values) {
-    const MarkedText composed = composeMarked(templateText, values);
+    const MarkedText composed = composeMarked(templateText, values, MessageMarkup::Plain);
     std::wstring message;
     message.reserve(composed.text.size() + 1);
     for (std::size_t i = 0; i < composed.text.size(); ++i) {

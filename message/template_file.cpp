@@ -1,5 +1,6 @@
 #include "message/template_file.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace marquill {
@@ -92,12 +93,22 @@ std::optional<std::wstring> fromUtf8(std::string_view bytes) {
     return text;
 }
 
+// Bytes beyond ASCII that form valid UTF-8 are hardly ever ANSI text: in a single-byte code page they would be
+// a letter followed by one or more symbols, "Â«" for the UTF-8 «. An editor that saves UTF-8 without the mark
+// writes such files, and so did earlier versions of this program's mIRC default.
+std::optional<std::wstring> fromUtf8WithoutMark(std::string_view bytes) {
+    const bool beyondAscii =
+        std::any_of(bytes.begin(), bytes.end(), [](char byte) { return static_cast<unsigned char>(byte) >= 0x80; });
+    return beyondAscii ? fromUtf8(bytes) : std::nullopt;
+}
+
 }  // namespace
 
 std::string templateFileBytes(const std::wstring& templateText, const AnsiCodec& codec) {
     std::optional<std::string> ansi = codec.toAnsiExactly(templateText);
-    // ANSI text that begins as the mark does would be read back as UTF-8: it goes out as UTF-8 itself.
-    if (ansi && ansi->compare(0, kUtf8Mark.size(), kUtf8Mark) != 0) {
+    // ANSI text that begins as the mark does, or that is valid UTF-8 with a character beyond ASCII, would be read
+    // back as UTF-8: it goes out as UTF-8 itself.
+    if (ansi && ansi->compare(0, kUtf8Mark.size(), kUtf8Mark) != 0 && !fromUtf8WithoutMark(*ansi)) {
         return std::move(*ansi);
     }
     return std::string(kUtf8Mark) + toUtf8(templateText);
@@ -108,7 +119,10 @@ std::optional<std::wstring> templateFromFile(std::string_view bytes, const AnsiC
     if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
         text = fromUtf8(bytes.substr(kUtf8Mark.size()));
     } else {
-        text = codec.fromAnsi(bytes);
+        text = fromUtf8WithoutMark(bytes);
+        if (!text) {
+            text = codec.fromAnsi(bytes);
+        }
     }
     if (text && text->find(L'\0') != std::wstring::npos) {
         return std::nullopt;

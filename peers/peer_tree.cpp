@@ -100,7 +100,10 @@ LRESULT PeerTree::Node::handle(HWND window, UINT message, WPARAM wParam, LPARAM 
         case WM_CHAR:
             tree->recorder_.add(label + " char " + std::to_string(wParam));
             if (tree->onChar_) {
-                tree->onChar_(window, label, wParam);
+                tree->onChar_(window, label, wParam);  // reads the input before the Enter empties it
+            }
+            if (label == "input" && wParam == VK_RETURN) {
+                tree->emptyInput();
             }
             break;
         case WM_LBUTTONDOWN:
@@ -108,6 +111,9 @@ LRESULT PeerTree::Node::handle(HWND window, UINT message, WPARAM wParam, LPARAM 
             break;
         case WM_LBUTTONUP:
             tree->recorder_.add(label + " up");
+            if (label == "send") {
+                tree->emptyInput();
+            }
             break;
         case WM_SIZE:
             if (top && tree->list_) {
@@ -122,6 +128,30 @@ LRESULT PeerTree::Node::handle(HWND window, UINT message, WPARAM wParam, LPARAM 
     }
     return unicode ? CallWindowProcW(original, window, message, wParam, lParam)
                    : CallWindowProcA(original, window, message, wParam, lParam);
+}
+
+HWND PeerTree::window(const std::string& label) const {
+    for (std::size_t i = 0; i < nodes_.size(); ++i) {
+        if (nodes_[i]->label == label) {
+            return windows_[i];
+        }
+    }
+    return nullptr;
+}
+
+// Past the recording: the text went out, it did not arrive.
+void PeerTree::emptyInput() {
+    for (std::size_t i = 0; i < nodes_.size(); ++i) {
+        if (nodes_[i]->label == "input") {
+            const Node& input = *nodes_[i];
+            if (input.unicode) {
+                CallWindowProcW(input.original, windows_[i], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+            } else {
+                CallWindowProcA(input.original, windows_[i], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+            }
+            return;
+        }
+    }
 }
 
 void PeerTree::showLine(const std::string& line) {
@@ -160,6 +190,16 @@ std::string utf8FromWide(const std::wstring& text) {
         '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.data(), size, &utf8[0], static_cast<int>(utf8.size()), nullptr, nullptr);
     return utf8;
+}
+
+std::string ansiFromWide(const std::wstring& text) {
+    const int size = static_cast<int>(text.size());
+    std::string ansi(static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size,
+                                                                  nullptr, 0, nullptr, nullptr)),
+                     '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size, &ansi[0], static_cast<int>(ansi.size()),
+                        nullptr, nullptr);
+    return ansi;
 }
 
 std::wstring wideFromUtf8(const std::string& text) {

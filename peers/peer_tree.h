@@ -32,8 +32,10 @@ struct PeerWindowOptions {
 // must be the one that destroys the tree). Siblings come in table order in the child search, so a table places
 // decoys before and after each target, and a search for the wrong ordinal records into a decoy. Every window
 // records WM_SETTEXT ("<label> text <text>"), WM_CHAR ("<label> char <code>") and left-button messages
-// ("<label> down", "<label> up"), then handles them as its class does. "Button", "Edit" and "MDIClient" are the
-// system's own controls; other classes are plain windows. Nothing else of the real programs is simulated.
+// ("<label> down", "<label> up"), then handles them as its class does. As a chat client does when it sends, the
+// window labelled "input" is emptied by an Enter it receives and by the release of the button labelled "send".
+// "Button", "Edit" and "MDIClient" are the system's own controls; other classes are plain windows. Nothing else of the
+// real programs is simulated.
 class PeerTree {
 public:
     PeerTree(const std::vector<PeerNode>& nodes, const PeerWindowOptions& options);
@@ -42,11 +44,14 @@ public:
     PeerTree& operator=(const PeerTree&) = delete;
 
     HWND top() const { return windows_.front(); }
+    // The first window of the table with this label, as the user of the program finds it on the screen.
+    HWND window(const std::string& label) const;
     Recorder& recorder() { return recorder_; }
     const Recorder& recorder() const { return recorder_; }
 
 private:
     struct Node;
+    void emptyInput();
     void showLine(const std::string& line);
 
     Recorder recorder_;
@@ -62,6 +67,8 @@ private:
 std::string printable(const std::string& text);
 
 std::string utf8FromWide(const std::wstring& text);
+// In the ANSI code page, with "?" for what it lacks: what an ANSI window receives of the text.
+std::string ansiFromWide(const std::wstring& text);
 std::wstring wideFromUtf8(const std::string& text);
 
 }  // namespace marquill::peers

@@ -8,6 +8,7 @@ namespace marquill {
 
 namespace wm {
 constexpr std::uint32_t kSetText = 12;           // WM_SETTEXT
+constexpr std::uint32_t kGetText = 13;           // WM_GETTEXT
 constexpr std::uint32_t kChar = 258;             // WM_CHAR
 constexpr std::uint32_t kCommand = 273;          // WM_COMMAND
 constexpr std::uint32_t kMouseMove = 512;        // WM_MOUSEMOVE

@@ -2,10 +2,8 @@
 
 namespace marquill {
 
-WindowHandle followWindowChain(WindowServices& windows,
-                               const char* topLevelClass,
-                               const std::vector<ChildStep>& steps) {
-    WindowHandle window = windows.findWindow(topLevelClass);
+WindowHandle followChildChain(WindowServices& windows, WindowHandle start, const std::vector<ChildStep>& steps) {
+    WindowHandle window = start;
     for (const ChildStep& step : steps) {
         if (window == 0) {
             return 0;
@@ -20,6 +18,12 @@ WindowHandle followWindowChain(WindowServices& windows,
         }
     }
     return window;
+}
+
+WindowHandle followWindowChain(WindowServices& windows,
+                               const char* topLevelClass,
+                               const std::vector<ChildStep>& steps) {
+    return followChildChain(windows, windows.findWindow(topLevelClass), steps);
 }
 
 }  // namespace marquill

@@ -54,6 +54,14 @@ public:
                                                                const std::wstring& text,
                                                                std::uint32_t timeoutMs) = 0;
 
+    // WM_GETTEXT into a buffer of `maxCharacters` (SendMessageTimeoutA, bounded as above): how many characters the
+    // window copied, at most maxCharacters - 1; nothing as above. Not WM_GETTEXTLENGTH: Wine 8 waits for a hung
+    // window's answer to it as long as the window hangs, whatever the timeout (measured), which Windows documents
+    // otherwise.
+    virtual std::optional<std::int32_t> sendGetTextTimeout(WindowHandle window,
+                                                           std::uint32_t maxCharacters,
+                                                           std::uint32_t timeoutMs) = 0;
+
     // PostMessageA: nonzero when queued. A window of 0 posts to the calling thread's own queue.
     virtual std::int32_t postMessage(WindowHandle window,
                                      std::uint32_t message,

@@ -49,13 +49,9 @@ std::string named(std::int64_t value, const Name (&names)[Size]) {
 }
 
 constexpr Name kMessageNames[] = {
-    {wm::kSetText, "WM_SETTEXT"},
-    {wm::kChar, "WM_CHAR"},
-    {wm::kCommand, "WM_COMMAND"},
-    {wm::kMouseMove, "WM_MOUSEMOVE"},
-    {wm::kLeftButtonDown, "WM_LBUTTONDOWN"},
-    {wm::kLeftButtonUp, "WM_LBUTTONUP"},
-    {wm::kUser, "WM_USER"},
+    {wm::kSetText, "WM_SETTEXT"},        {wm::kGetText, "WM_GETTEXT"},     {wm::kChar, "WM_CHAR"},
+    {wm::kCommand, "WM_COMMAND"},        {wm::kMouseMove, "WM_MOUSEMOVE"}, {wm::kLeftButtonDown, "WM_LBUTTONDOWN"},
+    {wm::kLeftButtonUp, "WM_LBUTTONUP"}, {wm::kUser, "WM_USER"},
 };
 constexpr Name kLongNames[] = {{gwl::kStyle, "GWL_STYLE"}, {gwl::kExStyle, "GWL_EXSTYLE"}};
 constexpr Name kTrayOperationNames[] = {{nim::kAdd, "NIM_ADD"}, {nim::kDelete, "NIM_DELETE"}};
@@ -196,6 +192,16 @@ std::optional<std::int32_t> SimDesktop::sendTextMessageTimeout(WindowHandle wind
     record(std::string(unicode ? "SendMessageTimeoutW(" : "SendMessageTimeoutA(") + number(window) + ", " +
            named(message, kMessageNames) + ", " + number(wParam) + ", " + quoted(text) + ", " + number(timeoutMs) +
            ") = " + replyText(reply));
+    return reply;
+}
+
+std::optional<std::int32_t> SimDesktop::sendGetTextTimeout(WindowHandle window,
+                                                           std::uint32_t maxCharacters,
+                                                           std::uint32_t timeoutMs) {
+    const std::optional<std::int32_t> reply =
+        deliverSent(window, SimMessage{wm::kGetText, maxCharacters, 0, {}, false});
+    record("SendMessageTimeoutA(" + number(window) + ", WM_GETTEXT, " + number(maxCharacters) + ", buffer, " +
+           number(timeoutMs) + ") = " + replyText(reply));
     return reply;
 }
 

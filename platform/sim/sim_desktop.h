@@ -68,6 +68,9 @@ public:
                                                        std::uint32_t wParam,
                                                        const std::wstring& text,
                                                        std::uint32_t timeoutMs) override;
+    std::optional<std::int32_t> sendGetTextTimeout(WindowHandle window,
+                                                   std::uint32_t maxCharacters,
+                                                   std::uint32_t timeoutMs) override;
     std::int32_t postMessage(WindowHandle window,
                              std::uint32_t message,
                              std::uint32_t wParam,

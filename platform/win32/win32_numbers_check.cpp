@@ -7,6 +7,7 @@
 namespace marquill {
 
 static_assert(wm::kSetText == WM_SETTEXT);
+static_assert(wm::kGetText == WM_GETTEXT);
 static_assert(wm::kChar == WM_CHAR);
 static_assert(wm::kCommand == WM_COMMAND);
 static_assert(wm::kMouseMove == WM_MOUSEMOVE);

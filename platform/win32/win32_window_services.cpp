@@ -68,6 +68,24 @@ std::optional<std::int32_t> Win32WindowServices::sendTextMessageTimeout(WindowHa
     return replyOf(answered, reply);
 }
 
+std::optional<std::int32_t> Win32WindowServices::sendGetTextTimeout(WindowHandle window,
+                                                                    std::uint32_t maxCharacters,
+                                                                    std::uint32_t timeoutMs) {
+    const HWND target = toHwnd(window);
+    std::string buffer(maxCharacters, '\0');
+    const LPARAM lParam = reinterpret_cast<LPARAM>(buffer.data());
+    DWORD processId = 0;
+    GetWindowThreadProcessId(target, &processId);
+    if (processId == GetCurrentProcessId()) {
+        // As for text sent: a timed-out message to our own process may be handled after the buffer is gone.
+        return static_cast<std::int32_t>(SendMessageA(target, WM_GETTEXT, maxCharacters, lParam));
+    }
+    DWORD_PTR reply = 0;
+    const LRESULT answered = SendMessageTimeoutA(target, WM_GETTEXT, maxCharacters, lParam,
+                                                 SMTO_NORMAL | SMTO_ABORTIFHUNG, timeoutMs, &reply);
+    return replyOf(answered, reply);
+}
+
 std::int32_t Win32WindowServices::postMessage(WindowHandle window,
                                               std::uint32_t message,
                                               std::uint32_t wParam,

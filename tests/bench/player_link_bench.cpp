@@ -67,13 +67,12 @@ BENCHMARK(BM_NumberAndTimeRules);
 
 // Each client's default template with the worked example's values: what one announcement composes.
 void BM_ComposeDefaultTemplate(benchmark::State& state) {
-    const sim::Windows1252Codec codec;
     const int client = static_cast<int>(state.range(0));
-    const std::wstring templateText = defaultTemplate(client, codec);
+    const std::wstring templateText = defaultTemplate(client);
     const PlaceholderValues values{L"Artist - Song", L"1:05 / 3:59", L"7", L"27", L"12", L"9:41:07 PM", L"12/15/2006"};
     for (auto _ : state) {
         benchmark::DoNotOptimize(client == 3 ? ComposeIrcMessage(templateText, values)
-                                             : ComposeMessage(templateText, values));
+                                             : ComposeMessage(templateText, values, MessageMarkup::Html));
     }
 }
 BENCHMARK(BM_ComposeDefaultTemplate)->DenseRange(0, 3);

@@ -34,6 +34,15 @@ std::string cycled(const char* first, const char* cycle, std::size_t length) {
     return text;
 }
 
+// What an HTML client must receive of a value: "&", "<" and ">" as entities, so that it shows them as text.
+std::string htmlEscaped(const std::string& value) {
+    std::string escaped;
+    for (const char c : value) {
+        escaped += c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : std::string(1, c);
+    }
+    return escaped;
+}
+
 std::wstring wide(const std::string& ansi) {
     std::wstring text(ansi.size(), L'\0');
     text.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()),
@@ -60,6 +69,7 @@ std::vector<Title> hostileTitles() {
         {L"1. //echo $me - Winamp", "//echo $me"},
         {L"1. x\r\n/quit - Winamp", "x /quit"},
         {L"1. /quit", "/quit"},
+        {L"1. Tom & Jerry <Live> - Winamp", "Tom & Jerry <Live>"},
         {wide(long1023), long1023},
         {wide(long5000), long5000.substr(0, 1023)},
         {wide("1. " + everyByte + " - Winamp"), everyByteSent},
@@ -68,8 +78,9 @@ std::vector<Title> hostileTitles() {
 
 // A song's tags are anyone's: whatever the title holds must reach each client as text on the line its template
 // gave it. A line break in it would send a second line, a "/" at the start of a line a command to mIRC (so mIRC
-// gets Ctrl+O before it), and a look-alike of "/" mapped to "/" the same; what the user wrote, "/me" included, is
-// sent as written, and the caption is read up to 1,023 characters.
+// gets Ctrl+O before it), and a look-alike of "/" mapped to "/" the same; in the HTML clients its "&", "<" and ">"
+// would be markup, so they arrive as entities there; what the user wrote, "/me" included, is sent as written, and
+// the caption is read up to 1,023 characters.
 TEST_F(AnnouncementTest, HostileTitlesArriveAsTextOnTheirOwnLine) {
     const std::vector<Title> titles = hostileTitles();
     const Template templates[] = {
@@ -91,9 +102,11 @@ TEST_F(AnnouncementTest, HostileTitlesArriveAsTextOnTheirOwnLine) {
             ++count;
             for (const ChatClient client : peers::kChatClients) {
                 ASSERT_TRUE(sentWithin(client, count)) << t.text << ", title " << i;
-                const bool guarded = client == ChatClient::Mirc && t.lineStart && titles[i].value[0] == '/';
+                const bool mirc = client == ChatClient::Mirc;
+                const bool guarded = mirc && t.lineStart && titles[i].value[0] == '/';
                 EXPECT_EQ(peers::printable(sent(client).back()),
-                          peers::printable(t.before + std::string(guarded ? "\x0F" : "") + titles[i].value))
+                          peers::printable(t.before + std::string(guarded ? "\x0F" : "") +
+                                           (mirc ? titles[i].value : htmlEscaped(titles[i].value))))
                     << peers::chatClientName(client) << ", template " << peers::printable(t.text) << ", title " << i;
             }
         }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "peers/remote_control.h"
 #include "peers/window_trees.h"
 #include "tests/e2e/support/announcement_fixture.h"
@@ -58,8 +61,17 @@ TEST_F(AnnouncementTest, AHungClientNeverSendsTheUsersDraft) {
         EXPECT_NE(line.rfind("send ", 0), 0u) << "a click reached the send button: " << line;
     }
 
-    player->setTitle(kSecondSong.title);  // recovered, it is served again
-    EXPECT_TRUE(test::sentWithin(yahoo.tree(), ChatClient::Yahoo, 1, kWaitMs));
+    // Recovered, it is served again once the user has sent the draft.
+    player->setTitle(kSecondSong.title);
+    ASSERT_TRUE(showsWithin(ui::kTxtTitle, "Other - Song"));
+    Sleep(300);  // thirty ticks at the timer floor of 10 ms
+    EXPECT_EQ(sentMessages(yahoo.tree(), ChatClient::Yahoo), std::vector<std::string>{});
+    const HWND send = yahoo.tree().window("send");
+    ASSERT_TRUE(PostMessageA(send, WM_LBUTTONDOWN, 0, 0) && PostMessageA(send, WM_LBUTTONUP, 0, 0));
+    ASSERT_TRUE(test::sentWithin(yahoo.tree(), ChatClient::Yahoo, 2, kWaitMs));
+    const std::vector<std::string> sent = sentMessages(yahoo.tree(), ChatClient::Yahoo);
+    EXPECT_EQ(sent.at(0), "my draft, not for the chat");
+    EXPECT_NE(sent.at(1).find("playing Other - Song - "), std::string::npos) << sent.at(1);
 }
 
 }  // namespace

@@ -1,41 +1,32 @@
 #pragma once
 
-#include <initializer_list>
 #include <string>
 
-// The template each client starts with (0 AIM, 1 AOL, 2 Yahoo, 3 mIRC), as the ANSI bytes that reach its file and
-// its chat window, written line by line from what users of the program know: the unit tests and the end-to-end
-// tests check the program's own defaults against these.
+// The template each client starts with (0 AIM, 1 AOL, 2 Yahoo, 3 mIRC), written from what users of the program
+// know: one line each, for each line break would be a chat line of its own, and no line break after it. The unit
+// tests and the end-to-end tests check the program's own defaults against these.
 namespace marquill::test {
 
-inline std::string expectedDefaultTemplate(int client) {
-    const auto lines = [](std::initializer_list<std::string> each) {
-        std::string bytes;
-        for (const std::string& line : each) {
-            bytes += line + "\r\n";
-        }
-        return bytes;
+inline std::wstring expectedDefaultTemplate(int client) {
+    const auto html = [](const std::wstring& name) {
+        return L"<font name=\"Tahoma\">Marquill AMP (" + name +
+               L") Now playing %s - <b>Track Time:</b> [%tt] - <b>Track Number:</b> [%tn] - [%tp] Played - "
+               L"<b>Total Tracks:</b> %tl - My local Time: %t - Date: %d";
     };
-    const auto oneLine = [&](const std::string& name) {
-        return lines({"<font name=\"Tahoma\">Marquill AMP (" + name +
-                      ") Now playing %s - <b>Track Time:</b> [%tt] - "
-                      "<b>Track Number:</b> [%tn] - [%tp] Played - <b>Total Tracks:</b> %tl - My local Time: %t - "
-                      "Date: %d"});
-    };
-    const std::string mircFirstLine = {'\x03', '0',    ',', '1',    ' ', '\x02', '\xC2',
-                                       '\xAB', '\x02', ' ', '\x03', '1', '4',    '['};
+    // Colour 0 on 1, a bold « (U+00AB), colour 14.
+    const std::wstring mircStart = {L'\x03', L'0', L',',    L'1', L' ', L'\x02', L'\u00AB',
+                                    L'\x02', L' ', L'\x03', L'1', L'4', L'['};
     switch (client) {
         case 0:
-            return oneLine("AIM");
+            return html(L"AIM");
         case 1:
-            return oneLine("AOL");
+            return html(L"AOL");
         case 2:
-            return lines(
-                {"<font name=\"Tahoma\">Marquill AMP (Yahoo) Now ", "playing %s - <b>Track Time:</b> [%tt] - <b>Track ",
-                 "Number:</b> [%tn] - [%tp] Played - <b>Total ", "Tracks:</b> %tl - My local Time: %t - Date: %d"});
+            return html(L"Yahoo");
         default:
-            return lines({mircFirstLine + "Marquill AMP (Mirc) ", "Now ", "playing %s - Track Time: [%tt] - Track ",
-                          "Number: [%tn] - [%tp] Played - Total ", "Tracks: %tl - My local Time: %t - Date: %d"});
+            return mircStart +
+                   L"Marquill AMP (Mirc) Now playing %s - Track Time: [%tt] - Track Number: [%tn] - [%tp] Played - "
+                   L"Total Tracks: %tl - My local Time: %t - Date: %d";
     }
 }
 

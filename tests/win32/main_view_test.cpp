@@ -53,6 +53,12 @@ std::string textOf(HWND window) {
     return text;
 }
 
+std::wstring wideTextOf(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 // Windows sends BN_CLICKED for a radio button that gets the focus from the keyboard, unless the button was told
 // BM_SETDONTCLICK; Wine never does. Under this model the options behave as Windows documents: the hook notes, on
 // the window's thread from its creation on, which buttons were told; the subclass clicks the others on focus.
@@ -179,7 +185,7 @@ TEST_F(MainViewTest, BuildsEveryControlAsTheLayoutDescribes) {
         if (expected.caption != nullptr) {
             EXPECT_EQ(textOf(window), expected.caption) << name;
         } else if (name.rfind("txtData(", 0) == 0) {
-            EXPECT_EQ(textOf(window), test::expectedDefaultTemplate(name[8] - '0')) << name;
+            EXPECT_EQ(wideTextOf(window), test::expectedDefaultTemplate(name[8] - '0')) << name;
         } else {
             EXPECT_EQ(textOf(window), "") << name;
         }

@@ -99,7 +99,7 @@ TEST_F(PeerTreesTest, OnlyTheTrueChainReachesTheTarget) {
 TEST_F(PeerTreesTest, EachClientRecordsTheDriversTextThenItsSendAction) {
     struct Case {
         ChatClient client;
-        void (ChatDrivers::*send)(std::wstring);
+        Delivery (ChatDrivers::*send)(std::wstring);
         Lines expected;
     };
     const Case cases[] = {

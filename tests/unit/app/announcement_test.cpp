@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -20,6 +21,29 @@ protected:
     // The texts mIRC's input box has received.
     std::vector<std::wstring> mircReceived() const { return mirc.textsAt("input"); }
 
+    enum class Act { Tick, Switch, Type, ClosePlayer };
+    // `text`: the player's title for Tick, the title box's text for Type.
+    void perform(Act act, const wchar_t* text) {
+        switch (act) {
+            case Act::Tick:
+                desktop.setTitle(player.window, text);
+                controller.tick();
+                break;
+            case Act::Switch:
+                controller.enableClicked();
+                break;
+            case Act::Type:
+                view.type(text);
+                break;
+            case Act::ClosePlayer:
+                if (desktop.exists(player.window)) {
+                    desktop.destroyWindow(player.window);
+                }
+                controller.tick();
+                break;
+        }
+    }
+
     SimPlayer player{desktop, L""};
     SimPeerTree mirc{desktop, peers::chatWindowTree(peers::ChatClient::Mirc)};
 };
@@ -27,7 +51,6 @@ protected:
 // Announcements come once per change of the title box's text, whoever changes it, and never for a rewrite of the
 // same text: the tick writes the title every 5 ms.
 TEST_F(AnnouncementTest, OnlyAChangedTitleAnnounces) {
-    enum class Act { Tick, Switch, Type, ClosePlayer };
     const struct {
         Act act;
         const wchar_t* text;                    // the player's title for Tick, the box's text for Type
@@ -57,24 +80,7 @@ TEST_F(AnnouncementTest, OnlyAChangedTitleAnnounces) {
     for (std::size_t i = 0; i < std::size(steps); ++i) {
         const auto& step = steps[i];
         mirc.forget();
-        switch (step.act) {
-            case Act::Tick:
-                desktop.setTitle(player.window, step.text);
-                controller.tick();
-                break;
-            case Act::Switch:
-                controller.enableClicked();
-                break;
-            case Act::Type:
-                view.type(step.text);
-                break;
-            case Act::ClosePlayer:
-                if (desktop.exists(player.window)) {
-                    desktop.destroyWindow(player.window);
-                }
-                controller.tick();
-                break;
-        }
+        perform(step.act, step.text);
         std::vector<std::wstring> titles;
         for (const std::wstring& message : mircReceived()) {
             titles.push_back(message.substr(0, message.find(L'|')));
@@ -137,12 +143,12 @@ TEST_F(AnnouncementTest, ClientsAreServedInOrderUnlessTheirTemplateIsEmpty) {
     const std::string mircFound = "FindWindowA(\"mIRC\") = " + std::to_string(mirc.top());
     const struct {
         std::array<std::wstring, 4> templates;
-        Lines searches;  // AIM and Yahoo look their window up again for the click
+        Lines searches;
     } cases[] = {
-        {{L"a", L"b", L"c", L"d"}, {aim, aim, aol, yahoo, yahoo, mircFound}},
+        {{L"a", L"b", L"c", L"d"}, {aim, aol, yahoo, mircFound}},
         {{L"", L"", L"", L"d"}, {mircFound}},
         {{L"", L"", L"", L""}, {}},
-        {{L" ", L"\r\n", L"", L""}, {aim, aim, aol}},
+        {{L" ", L"\r\n", L"", L""}, {aim, aol}},
     };
     int song = 0;
     for (const auto& c : cases) {
@@ -186,7 +192,7 @@ TEST_F(AnnouncementTest, AChangeDuringAnAnnouncementIsTakenUpAfterIt) {
             if (message.message == wm::kSetText && !std::exchange(acted, true)) {
                 c.act(view, controller);
             }
-            return 1;
+            return message.message == wm::kGetText ? 0 : 1;
         });
         setTemplates({L"", L"", L"%s", L"%s"});
         mirc.forget();
@@ -195,6 +201,54 @@ TEST_F(AnnouncementTest, AChangeDuringAnAnnouncementIsTakenUpAfterIt) {
         view.type(L"");
         if (!view.timerEnabled()) {
             controller.enableClicked();
+        }
+    }
+}
+
+// The user's draft must never be overwritten nor sent by us: a client whose box holds text gets its message on a
+// later tick, once the box is empty, and only while the same song plays; a newer song replaces what waited, and the
+// other clients are served at once. With nothing waiting, a tick must not look for any chat window.
+TEST_F(AnnouncementTest, ADraftHoldsItsClientsMessageUntilTheBoxIsEmpty) {
+    const struct {
+        const char* what;
+        const wchar_t* draft;  // what the user's box holds before the step
+        Act act;
+        const wchar_t* caption;  // the player's, for Tick
+        std::vector<std::wstring> mirc;
+        std::vector<std::wstring> aol;
+        bool mircLookedFor;
+    } steps[] = {
+        {"draft at a new song", L"draft", Act::Tick, L"1. A - Winamp", {}, {L"A"}, true},
+        {"the draft stays", L"draft", Act::Tick, L"1. A - Winamp", {}, {}, true},
+        {"the draft sent", L"", Act::Tick, L"1. A - Winamp", {L"A"}, {}, true},
+        {"nothing waits", L"", Act::Tick, L"1. A - Winamp", {}, {}, false},
+        {"draft at the next song", L"draft", Act::Tick, L"2. B - Winamp", {}, {L"B"}, true},
+        {"a newer song", L"draft", Act::Tick, L"3. C - Winamp", {}, {L"C"}, true},
+        {"only the newer one goes", L"", Act::Tick, L"3. C - Winamp", {L"C"}, {}, true},
+        {"draft at another song", L"draft", Act::Tick, L"4. D - Winamp", {}, {L"D"}, true},
+        {"switched off", L"draft", Act::Switch, nullptr, {}, {}, false},
+        {"switched on", L"", Act::Switch, nullptr, {}, {}, false},
+        {"announced again, once", L"", Act::Tick, L"4. D - Winamp", {L"D"}, {L"D"}, true},
+        {"draft at a song", L"draft", Act::Tick, L"5. E - Winamp", {}, {L"E"}, true},
+        {"the player closed", L"draft", Act::ClosePlayer, nullptr, {}, {}, false},
+        {"its song has ended", L"", Act::ClosePlayer, nullptr, {}, {}, false},
+    };
+    SimPeerTree aol(desktop, peers::chatWindowTree(peers::ChatClient::AOL));
+    setTemplates({L"", L"%s", L"", L"%s"});
+    for (const auto& step : steps) {
+        mirc.type("input", step.draft);
+        mirc.forget();
+        aol.forget();
+        desktop.clearCalls();
+        perform(step.act, step.caption);
+        EXPECT_EQ(mircReceived(), step.mirc) << step.what;
+        EXPECT_EQ(aol.textsAt("input"), step.aol) << step.what;
+        const Lines& calls = desktop.calls();
+        EXPECT_EQ(std::count(calls.begin(), calls.end(), "FindWindowA(\"mIRC\") = " + std::to_string(mirc.top())) > 0,
+                  step.mircLookedFor)
+            << step.what;
+        if (*step.draft != L'\0') {
+            EXPECT_EQ(mirc.text("input"), step.draft) << step.what << ": the draft is the user's";
         }
     }
 }

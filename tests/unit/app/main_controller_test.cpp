@@ -44,7 +44,7 @@ TEST_F(ControllerTest, StartUpLeavesTimerOptionsAndHoldersAsCreated) {
         EXPECT_EQ(view.bold(id::optFormate(client)), client == 0) << client;
     }
     for (int client = 0; client < 3; ++client) {
-        EXPECT_EQ(view.text(id::txtData(client)), defaultTemplate(client, codec)) << "absent file keeps the default";
+        EXPECT_EQ(view.text(id::txtData(client)), defaultTemplate(client)) << "absent file keeps the default";
     }
     EXPECT_EQ(view.text(id::txtData(3)), L"") << "an empty file empties its box";
     for (int holder : {id::kTxtTitle, id::kLbltTime, id::kLblTrackNumber, id::kLblTrackPer, id::kLblTotalTracks}) {

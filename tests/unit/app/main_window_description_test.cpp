@@ -185,10 +185,10 @@ TEST(MainWindowDescriptionTest, InitialTexts) {
         {"lblFace", 0, L"%s  Song Title"},
         {"lblFace", 6, L"%tl Tracks in play list"},
         // The defaults byte for byte: one wrong byte shows in every chat that never saved a template.
-        {"txtData", 0, codec.fromAnsi(test::expectedDefaultTemplate(0))},
-        {"txtData", 1, codec.fromAnsi(test::expectedDefaultTemplate(1))},
-        {"txtData", 2, codec.fromAnsi(test::expectedDefaultTemplate(2))},
-        {"txtData", 3, codec.fromAnsi(test::expectedDefaultTemplate(3))},
+        {"txtData", 0, test::expectedDefaultTemplate(0)},
+        {"txtData", 1, test::expectedDefaultTemplate(1)},
+        {"txtData", 2, test::expectedDefaultTemplate(2)},
+        {"txtData", 3, test::expectedDefaultTemplate(3)},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(initialText(control(c.name, c.index), codec), c.text) << c.name << c.index;

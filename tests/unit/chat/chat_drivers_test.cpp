@@ -46,6 +46,7 @@ struct ChatDesktop {
 
     std::string describe(const sim::SimMessage& m) const {
         static const std::map<std::uint32_t, std::string> names = {{wm::kSetText, "WM_SETTEXT"},
+                                                                   {wm::kGetText, "WM_GETTEXT"},
                                                                    {wm::kChar, "WM_CHAR"},
                                                                    {wm::kLeftButtonDown, "WM_LBUTTONDOWN"},
                                                                    {wm::kLeftButtonUp, "WM_LBUTTONUP"}};
@@ -80,29 +81,25 @@ TEST(ChatDrivers, EachDriverReachesTheInputItsChainNames) {
     } cases[] = {
         {"AIM",
          [](ChatDrivers& d) { d.SendToAIM(L"hi <b>there</b>"); },
-         {"input: sent WM_SETTEXT 0 \"hi <b>there</b>\"", "send: posted WM_LBUTTONDOWN 0 0",
-          "send: posted WM_LBUTTONUP 0 0"}},
+         {"input: sent WM_GETTEXT 2 0", "input: sent WM_SETTEXT 0 \"hi <b>there</b>\"",
+          "send: posted WM_LBUTTONDOWN 0 0", "send: posted WM_LBUTTONUP 0 0"}},
         {"AOL",
          [](ChatDrivers& d) { d.SendToAOL(L"hi"); },
-         {"input: sent WM_SETTEXT 0 \"hi\"", "input: sent WM_CHAR 13 0"}},
+         {"input: sent WM_GETTEXT 2 0", "input: sent WM_SETTEXT 0 \"hi\"", "input: sent WM_CHAR 13 0"}},
         {"Yahoo",
          [](ChatDrivers& d) { d.SendToYahoo(L"hi"); },
-         {"input: sent WM_SETTEXT 0 \"hi\"", "send: posted WM_LBUTTONDOWN 0 0", "send: posted WM_LBUTTONUP 0 0"}},
+         {"input: sent WM_GETTEXT 2 0", "input: sent WM_SETTEXT 0 \"hi\"", "send: posted WM_LBUTTONDOWN 0 0",
+          "send: posted WM_LBUTTONUP 0 0"}},
         {"mIRC",
          [](ChatDrivers& d) {
              d.SendToMirc(
                  L"\x03"
                  L"4hi");
          },
-         {"input: sent WM_SETTEXT 0 \"\x03"
+         {"input: sent WM_GETTEXT 2 0",
+          "input: sent WM_SETTEXT 0 \"\x03"
           "4hi\"",
           "input: sent WM_CHAR 13 0"}},
-        {"AIM click",
-         [](ChatDrivers& d) { d.ClickAIMSend(); },
-         {"send: posted WM_LBUTTONDOWN 0 0", "send: posted WM_LBUTTONUP 0 0"}},
-        {"Yahoo click",
-         [](ChatDrivers& d) { d.ClickYahooSend(); },
-         {"send: posted WM_LBUTTONDOWN 0 0", "send: posted WM_LBUTTONUP 0 0"}},
     };
     for (const auto& c : cases) {
         chat.forget();
@@ -112,15 +109,14 @@ TEST(ChatDrivers, EachDriverReachesTheInputItsChainNames) {
 }
 
 // Guards against messages to window 0 (which Windows would route elsewhere) and against stray searches.
-TEST(ChatDrivers, NoClientRunningMeansOneLookupPerChainAndNothingSent) {
+TEST(ChatDrivers, NoClientRunningMeansOneLookupPerClientAndNothingSent) {
     ChatDesktop chat;
     chat.desktop.createWindow("Notepad");
-    chat.drivers.SendToAIM(L"a");
-    chat.drivers.SendToAOL(L"b");
-    chat.drivers.SendToYahoo(L"c");
-    chat.drivers.SendToMirc(L"d");
-    EXPECT_EQ(chat.desktop.calls(), (Lines{"FindWindowA(\"AIM_ChatWnd\") = 0", "FindWindowA(\"AIM_ChatWnd\") = 0",
-                                           "FindWindowA(\"AOL Frame25\") = 0", "FindWindowA(\"IMClass\") = 0",
+    EXPECT_EQ(chat.drivers.SendToAIM(L"a"), Delivery::NotSent);
+    EXPECT_EQ(chat.drivers.SendToAOL(L"b"), Delivery::NotSent);
+    EXPECT_EQ(chat.drivers.SendToYahoo(L"c"), Delivery::NotSent);
+    EXPECT_EQ(chat.drivers.SendToMirc(L"d"), Delivery::NotSent);
+    EXPECT_EQ(chat.desktop.calls(), (Lines{"FindWindowA(\"AIM_ChatWnd\") = 0", "FindWindowA(\"AOL Frame25\") = 0",
                                            "FindWindowA(\"IMClass\") = 0", "FindWindowA(\"mIRC\") = 0"}));
 }
 
@@ -157,10 +153,11 @@ TEST(ChatDrivers, ASearchThatFindsNothingEndsItsChain) {
         {"Yahoo with three buttons",
          ChatClient::Yahoo,
          [](SimPeerTree& t) { t.keepFirst(t.top(), "Button", 3); },
-         [](ChatDrivers& d) { d.ClickYahooSend(); },
-         {"FindWindowA(\"IMClass\") = 1", "FindWindowExA(1, 0, \"Button\") = 4", "FindWindowExA(1, 4, \"Button\") = 5",
+         [](ChatDrivers& d) { d.SendToYahoo(L"x"); },
+         {"FindWindowA(\"IMClass\") = 1", "FindWindowExA(1, 0, \"YIMInputWindow\") = 2",
+          "FindWindowExA(1, 0, \"Button\") = 4", "FindWindowExA(1, 4, \"Button\") = 5",
           "FindWindowExA(1, 5, \"Button\") = 6", "FindWindowExA(1, 6, \"Button\") = 0"}},
-        {"AIM with one pane and no buttons",
+        {"AIM with one pane and no buttons, its window looked up once",
          ChatClient::AIM,
          [](SimPeerTree& t) {
              t.keepFirst(t.top(), "WndAte32Class", 1);
@@ -168,8 +165,7 @@ TEST(ChatDrivers, ASearchThatFindsNothingEndsItsChain) {
          },
          [](ChatDrivers& d) { d.SendToAIM(L"x"); },
          {"FindWindowA(\"AIM_ChatWnd\") = 1", "FindWindowExA(1, 0, \"WndAte32Class\") = 2",
-          "FindWindowExA(1, 2, \"WndAte32Class\") = 0", "FindWindowA(\"AIM_ChatWnd\") = 1",
-          "FindWindowExA(1, 0, \"_Oscar_IconBtn\") = 0"}},
+          "FindWindowExA(1, 2, \"WndAte32Class\") = 0", "FindWindowExA(1, 0, \"_Oscar_IconBtn\") = 0"}},
     };
     for (const auto& c : cases) {
         ChatDesktop chat;
@@ -181,41 +177,111 @@ TEST(ChatDrivers, ASearchThatFindsNothingEndsItsChain) {
     }
 }
 
-// Text and click are two steps: a missing input box must not cost the click, nor a missing button the text.
-TEST(ChatDrivers, TextAndClickStepsStandApart) {
+// Enter or a click sends whatever the box holds: they may follow only a text the box took in this call. A box that
+// holds text (the user's draft) is not touched, and nothing is typed where it cannot be sent, for it would stay in
+// the box as a draft does.
+TEST(ChatDrivers, TheSendActionFollowsOnlyOurTextInAnEmptyBox) {
     const struct {
         const char* what;
         ChatClient client;
         Trim trim;
-        Driver send;
+        std::function<Delivery(ChatDrivers&)> send;
+        Delivery delivery;
         Lines expected;
     } cases[] = {
         {"AIM without its second pane",
          ChatClient::AIM,
          [](SimPeerTree& t) { t.keepFirst(t.top(), "WndAte32Class", 1); },
-         [](ChatDrivers& d) { d.SendToAIM(L"x"); },
-         {"send: posted WM_LBUTTONDOWN 0 0", "send: posted WM_LBUTTONUP 0 0"}},
+         [](ChatDrivers& d) { return d.SendToAIM(L"x"); },
+         Delivery::NotSent,
+         {}},
         {"AIM with four buttons",
          ChatClient::AIM,
          [](SimPeerTree& t) { t.keepFirst(t.top(), "_Oscar_IconBtn", 4); },
-         [](ChatDrivers& d) { d.SendToAIM(L"x"); },
-         {"input: sent WM_SETTEXT 0 \"x\""}},
+         [](ChatDrivers& d) { return d.SendToAIM(L"x"); },
+         Delivery::NotSent,
+         {}},
         {"Yahoo without an input window",
          ChatClient::Yahoo,
          [](SimPeerTree& t) { t.keepFirst(t.top(), "YIMInputWindow", 0); },
-         [](ChatDrivers& d) { d.SendToYahoo(L"x"); },
-         {"send: posted WM_LBUTTONDOWN 0 0", "send: posted WM_LBUTTONUP 0 0"}},
+         [](ChatDrivers& d) { return d.SendToYahoo(L"x"); },
+         Delivery::NotSent,
+         {}},
         {"Yahoo with three buttons",
          ChatClient::Yahoo,
          [](SimPeerTree& t) { t.keepFirst(t.top(), "Button", 3); },
-         [](ChatDrivers& d) { d.SendToYahoo(L"x"); },
-         {"input: sent WM_SETTEXT 0 \"x\""}},
+         [](ChatDrivers& d) { return d.SendToYahoo(L"x"); },
+         Delivery::NotSent,
+         {}},
+        {"AIM with a draft",
+         ChatClient::AIM,
+         [](SimPeerTree& t) { t.type("input", L"draft"); },
+         [](ChatDrivers& d) { return d.SendToAIM(L"x"); },
+         Delivery::InputHasText,
+         {"input: sent WM_GETTEXT 2 0"}},
+        {"AOL with a draft",
+         ChatClient::AOL,
+         [](SimPeerTree& t) { t.type("input", L"draft"); },
+         [](ChatDrivers& d) { return d.SendToAOL(L"x"); },
+         Delivery::InputHasText,
+         {"input: sent WM_GETTEXT 2 0"}},
+        {"Yahoo with a blank",
+         ChatClient::Yahoo,
+         [](SimPeerTree& t) { t.type("input", L" "); },
+         [](ChatDrivers& d) { return d.SendToYahoo(L"x"); },
+         Delivery::InputHasText,
+         {"input: sent WM_GETTEXT 2 0"}},
+        {"mIRC with a draft",
+         ChatClient::Mirc,
+         [](SimPeerTree& t) { t.type("input", L"draft"); },
+         [](ChatDrivers& d) { return d.SendToMirc(L"x"); },
+         Delivery::InputHasText,
+         {"input: sent WM_GETTEXT 2 0"}},
+        {"mIRC with an empty box",
+         ChatClient::Mirc,
+         [](SimPeerTree&) {},
+         [](ChatDrivers& d) { return d.SendToMirc(L"x"); },
+         Delivery::Sent,
+         {"input: sent WM_GETTEXT 2 0", "input: sent WM_SETTEXT 0 \"x\"", "input: sent WM_CHAR 13 0"}},
     };
     for (const auto& c : cases) {
         ChatDesktop chat;
-        c.trim(chat.host(c.client));
-        c.send(chat.drivers);
+        SimPeerTree& tree = chat.host(c.client);
+        c.trim(tree);
+        const std::wstring before = tree.text("input");
+        EXPECT_EQ(c.send(chat.drivers), c.delivery) << c.what;
         EXPECT_EQ(chat.received(), c.expected) << c.what;
+        if (c.delivery == Delivery::InputHasText) {
+            EXPECT_EQ(tree.text("input"), before) << c.what << ": the draft is kept";
+        }
+    }
+}
+
+// Another conversation may come on top while the text is typed (the chat client handles other messages then): the
+// click must go to the send button of the window that took the text, not to the one on top by then.
+TEST(ChatDrivers, TheClickGoesToTheWindowThatTookTheText) {
+    const struct {
+        ChatClient client;
+        Driver send;
+    } cases[] = {
+        {ChatClient::AIM, [](ChatDrivers& d) { d.SendToAIM(L"x"); }},
+        {ChatClient::Yahoo, [](ChatDrivers& d) { d.SendToYahoo(L"x"); }},
+    };
+    for (const auto& c : cases) {
+        ChatDesktop chat;
+        SimPeerTree& typedInto = chat.host(c.client);
+        const SimPeerTree* cameOnTop = nullptr;
+        chat.desktop.setHandler(typedInto.window("input"), [&](const sim::SimMessage& message) {
+            if (message.message == wm::kSetText && cameOnTop == nullptr) {
+                cameOnTop = &chat.host(c.client);
+            }
+            return message.message == wm::kGetText ? 0 : 1;
+        });
+        c.send(chat.drivers);
+        ASSERT_NE(cameOnTop, nullptr) << peers::chatClientName(c.client);
+        EXPECT_EQ(chat.received(), (Lines{"send: posted WM_LBUTTONDOWN 0 0", "send: posted WM_LBUTTONUP 0 0"}))
+            << peers::chatClientName(c.client);
+        EXPECT_EQ(cameOnTop->received().size(), 0u) << peers::chatClientName(c.client);
     }
 }
 
@@ -237,7 +303,7 @@ TEST(ChatDrivers, OnlyTheTopmostChannelReceives) {
     }
     EXPECT_EQ(texts, (std::vector<std::pair<WindowHandle, std::wstring>>{{mirc.window("input"), L"first"},
                                                                          {secondEdit, L"second"}}));
-    EXPECT_EQ(chat.received().size(), 4u) << "one Enter after each text";
+    EXPECT_EQ(chat.received().size(), 6u) << "each time the box asked, then one text and one Enter";
 }
 
 // A message is one WM_SETTEXT and one send action, whatever it holds: not split at line breaks, not skipped when empty.
@@ -246,9 +312,11 @@ TEST(ChatDrivers, AMessageIsOneTextAndOneSendAction) {
         std::wstring text;
         Lines expected;
     } cases[] = {
-        {L"line 1\r\nline 2", {"input: sent WM_SETTEXT 0 \"line 1\r\nline 2\"", "input: sent WM_CHAR 13 0"}},
-        {L"", {"input: sent WM_SETTEXT 0 \"\"", "input: sent WM_CHAR 13 0"}},
-        {L"Caf\u00e9 \u3042", {"input: sent WM_SETTEXT 0 \"Caf\xE9 ?\"", "input: sent WM_CHAR 13 0"}},
+        {L"line 1\r\nline 2",
+         {"input: sent WM_GETTEXT 2 0", "input: sent WM_SETTEXT 0 \"line 1\r\nline 2\"", "input: sent WM_CHAR 13 0"}},
+        {L"", {"input: sent WM_GETTEXT 2 0", "input: sent WM_SETTEXT 0 \"\"", "input: sent WM_CHAR 13 0"}},
+        {L"Caf\u00e9 \u3042",
+         {"input: sent WM_GETTEXT 2 0", "input: sent WM_SETTEXT 0 \"Caf\xE9 ?\"", "input: sent WM_CHAR 13 0"}},
     };
     for (const auto& c : cases) {
         ChatDesktop chat;
@@ -259,18 +327,21 @@ TEST(ChatDrivers, AMessageIsOneTextAndOneSendAction) {
 }
 
 // A hung chat window must not hold up the program: each message to it is one bounded send, and the driver and the
-// clients after it go on. Its box did not take the text, so no Enter or click follows: once the window recovers,
-// either would send whatever the box then holds.
+// clients after it go on. A box that did not answer, or did not take the text, gets no Enter or click: once the
+// window recovers, either would send whatever the box then holds.
 TEST(ChatDrivers, AHungChatWindowCostsBoundedSendsOnly) {
     ChatDesktop chat;
     const WindowHandle input = chat.host(ChatClient::AIM).window("input");
     chat.desktop.setHung(input, true);
     const WindowHandle edit = chat.host(ChatClient::Mirc).window("input");
-    chat.desktop.setHung(edit, true);
+    chat.desktop.setHandler(edit, [&](const sim::SimMessage&) {
+        chat.desktop.setHung(edit, true);  // hangs once it has answered the length
+        return 0;
+    });
     chat.desktop.clearCalls();
 
-    chat.drivers.SendToMirc(L"m");
-    chat.drivers.SendToAIM(L"a");
+    EXPECT_EQ(chat.drivers.SendToMirc(L"m"), Delivery::NotSent);
+    EXPECT_EQ(chat.drivers.SendToAIM(L"a"), Delivery::NotSent);
     const std::string e = std::to_string(edit);
     const std::string i = std::to_string(input);
     Lines sends;
@@ -279,8 +350,9 @@ TEST(ChatDrivers, AHungChatWindowCostsBoundedSendsOnly) {
             sends.push_back(call);
         }
     }
-    EXPECT_EQ(sends, (Lines{"SendMessageTimeoutA(" + e + ", WM_SETTEXT, 0, \"m\", 5000) = no answer",
-                            "SendMessageTimeoutA(" + i + ", WM_SETTEXT, 0, \"a\", 5000) = no answer"}));
+    EXPECT_EQ(sends, (Lines{"SendMessageTimeoutA(" + e + ", WM_GETTEXT, 2, buffer, 5000) = 0",
+                            "SendMessageTimeoutA(" + e + ", WM_SETTEXT, 0, \"m\", 5000) = no answer",
+                            "SendMessageTimeoutA(" + i + ", WM_GETTEXT, 2, buffer, 5000) = no answer"}));
     EXPECT_EQ(chat.received(), Lines{});
 }
 

@@ -134,5 +134,30 @@ TEST_F(ComposeMessageTest, ValuesNeverBecomeLinesOrCommands) {
     }
 }
 
+// A client that reads HTML would take a title's "<Live>" for a tag and its "&" for the start of an entity: each value,
+// those of the clock included, is escaped there, and only there; the template's own markup stays markup.
+TEST_F(ComposeMessageTest, ValuesAreTextInHtmlClients) {
+    const struct {
+        std::wstring templateText;
+        PlaceholderValues values;
+        std::wstring html;
+    } cases[] = {
+        {L"<b>%s</b>", {L"Song <Live>", L"", L"", L"", L"", L"", L""}, L"<b>Song &lt;Live&gt;</b>"},
+        {L"%s", {L"Tom & Jerry", L"", L"", L"", L"", L"", L""}, L"Tom &amp; Jerry"},
+        {L"%s", {L"&amp; &lt;", L"", L"", L"", L"", L"", L""}, L"&amp;amp; &amp;lt;"},
+        {L"%s", {L"<a\r\nb>", L"", L"", L"", L"", L"", L""}, L"&lt;a b&gt;"},
+        {L"<i>%tt</i>|%tn|%tp|%tl", {L"", L"<1>", L"&", L">", L"<", L"", L""}, L"<i>&lt;1&gt;</i>|&amp;|&gt;|&lt;"},
+        {L"&lt; & <font>%s</font> >", {L"x", L"", L"", L"", L"", L"", L""}, L"&lt; & <font>x</font> >"},
+        {L"%s", {L"\u00AB\u00DC\u00BB \"q\" 'a'", L"", L"", L"", L"", L"", L""}, L"\u00AB\u00DC\u00BB \"q\" 'a'"},
+        {L"<p>%t %d</p>", {L"", L"", L"", L"", L"", L"<9:41>", L"12&15"}, L"<p>&lt;9:41&gt; 12&amp;15</p>"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ComposeMessage(c.templateText, c.values, MessageMarkup::Html), c.html) << c.values.title.size();
+    }
+    const PlaceholderValues tags{L"<b>Tom & Jerry</b>", L"", L"", L"", L"", L"", L""};
+    EXPECT_EQ(ComposeMessage(L"%s", tags), L"<b>Tom & Jerry</b>") << "plain text gets the value as it is";
+    EXPECT_EQ(ComposeIrcMessage(L"%s", tags), L"<b>Tom & Jerry</b>") << "so does mIRC";
+}
+
 }  // namespace
 }  // namespace marquill

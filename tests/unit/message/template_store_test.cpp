@@ -52,7 +52,8 @@ TEST_F(TemplateStoreTest, OnlyPresentFilesAreLoaded) {
     }
 }
 
-// Only a plain file counts; a hidden, system or directory entry must leave the default in place.
+// Only a plain file counts; a hidden, system or directory entry must leave the default in place. A file's text must
+// come out as it was written: ANSI, UTF-8 after the mark, or UTF-8 from an editor that writes no mark.
 TEST_F(TemplateStoreTest, WhatCountsAsAFile) {
     const struct {
         const char* what;
@@ -81,7 +82,15 @@ TEST_F(TemplateStoreTest, WhatCountsAsAFile) {
         {"invalid UTF-8 after the mark", [](sim::SimFiles& f) { f.putFile(kAim, "\xEF\xBB\xBF\xC3("); }, std::nullopt},
         {"overlong UTF-8 after the mark", [](sim::SimFiles& f) { f.putFile(kAim, "\xEF\xBB\xBF\xC0\xAF"); },
          std::nullopt},
-        {"UTF-8 without the mark", [](sim::SimFiles& f) { f.putFile(kAim, "\xC3\xA9"); }, L"\u00C3\u00A9"},
+        // Without the mark: UTF-8 when the bytes are valid UTF-8 with a character beyond ASCII, ANSI otherwise.
+        {"ANSI with accents", [](sim::SimFiles& f) { f.putFile(kAim, "Caf\xE9 \xAB%s\xBB"); },
+         L"Caf\u00E9 \u00AB%s\u00BB"},
+        {"UTF-8", [](sim::SimFiles& f) { f.putFile(kAim, "Caf\xC3\xA9 \xE3\x81\x82"); }, L"Caf\u00E9 \u3042"},
+        {"UTF-8 of an earlier mIRC default", [](sim::SimFiles& f) { f.putFile(kAim, "\x02\xC2\xAB\x02 %s"); },
+         L"\x02\u00AB\x02 %s"},
+        {"invalid UTF-8", [](sim::SimFiles& f) { f.putFile(kAim, "\xC3(\xC3\xA9"); }, L"\u00C3(\u00C3\u00A9"},
+        {"overlong UTF-8", [](sim::SimFiles& f) { f.putFile(kAim, "\xC0\xAF"); }, L"\u00C0\u00AF"},
+        {"ASCII", [](sim::SimFiles& f) { f.putFile(kAim, "np: %s\r\n"); }, L"np: %s\r\n"},
     };
     for (const auto& c : cases) {
         sim::SimFiles folder(kDir);
@@ -126,7 +135,7 @@ TEST_F(TemplateStoreTest, FilesAreVisitedInClientOrderAtTheJoinedPaths) {
 TEST_F(TemplateStoreTest, SaveAndLoadRoundTripByteForByte) {
     std::vector<std::wstring> templates;
     for (int client = 0; client < 4; ++client) {
-        templates.push_back(codec.fromAnsi(test::expectedDefaultTemplate(client)));
+        templates.push_back(test::expectedDefaultTemplate(client));
     }
     templates[1] = L"";
     templates[2] = L"\r\n";
@@ -140,15 +149,17 @@ TEST_F(TemplateStoreTest, SaveAndLoadRoundTripByteForByte) {
         << "what the code page cannot hold is kept as UTF-8";
     EXPECT_EQ(files.contents(kAol), "");
     EXPECT_EQ(files.contents(kYahoo), "\r\n");
-    EXPECT_EQ(files.contents(kMirc), test::expectedDefaultTemplate(3));
-    EXPECT_EQ(files.contents(kMirc)->substr(5, 4), "\x02\xC2\xAB\x02");
+    EXPECT_EQ(files.contents(kMirc), codec.toAnsi(test::expectedDefaultTemplate(3)));
+    EXPECT_EQ(files.contents(kMirc)->substr(5, 3), "\x02\xAB\x02") << "\u00AB in the code page's one byte";
 }
 
-// ANSI text that happens to begin with the bytes of the UTF-8 mark would be read back as UTF-8.
-TEST_F(TemplateStoreTest, TextThatLooksLikeTheMarkComesBackAsSaved) {
+// ANSI text that happens to begin with the bytes of the UTF-8 mark, or to be valid UTF-8, would be read back as
+// UTF-8: the template would change with each save and restart.
+TEST_F(TemplateStoreTest, TextThatLooksLikeUtf8ComesBackAsSaved) {
     const std::wstring looksLikeMark = codec.fromAnsi(std::string("\xEF\xBB\xBF") + "abc");
-    ASSERT_TRUE(store.save({looksLikeMark, L"", L"", L""}).empty());
-    EXPECT_EQ(store.LoadTemplates()[0], looksLikeMark);
+    const std::wstring looksLikeUtf8 = codec.fromAnsi("\xC3\xA9 \xC2\xAB");
+    ASSERT_TRUE(store.save({looksLikeMark, looksLikeUtf8, L"", L""}).empty());
+    EXPECT_EQ(store.LoadTemplates(), (Loaded{looksLikeMark, looksLikeUtf8, L"", L""}));
 }
 
 // A save must not report success for a file it could not write: each such file is named with its reason, its old

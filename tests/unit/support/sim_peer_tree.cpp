@@ -14,7 +14,7 @@ SimPeerTree::SimPeerTree(sim::SimDesktop& desktop, const std::vector<peers::Peer
         const WindowHandle window = desktop.createWindow(node.className, L"", parent);
         desktop.setHandler(window, [this, label = std::string(node.label), window](const sim::SimMessage& message) {
             received_.push_back({label, window, message});
-            return 1;
+            return answer(label, window, message);
         });
         windows_.push_back(window);
     }
@@ -37,6 +37,25 @@ void SimPeerTree::keepFirst(WindowHandle parent, const std::string& className, i
             desktop_.destroyWindow(windows_[i]);
         }
     }
+}
+
+std::wstring SimPeerTree::text(const std::string& label) const {
+    const auto held = texts_.find(window(label));
+    return held == texts_.end() ? L"" : held->second;
+}
+
+std::int32_t SimPeerTree::answer(const std::string& label, WindowHandle window, const sim::SimMessage& message) {
+    const bool sends = (label == "input" && message.message == wm::kChar && message.wParam == kEnterKey) ||
+                       (label == "send" && message.message == wm::kLeftButtonUp);
+    if (message.message == wm::kSetText) {
+        texts_[window] = message.text;
+    } else if (message.message == wm::kGetText) {
+        const std::size_t room = message.wParam == 0 ? 0 : message.wParam - 1;
+        return static_cast<std::int32_t>(std::min(texts_[window].size(), room));
+    } else if (sends) {
+        texts_.erase(this->window("input"));
+    }
+    return 1;
 }
 
 std::vector<std::wstring> SimPeerTree::textsAt(const std::string& label) const {

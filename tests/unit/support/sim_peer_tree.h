@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,9 @@ struct ReceivedMessage {
 
 // A peer's window tree from its table, built on the sim desktop in table order as the peer builds it from real
 // windows, so the child search meets siblings in table order and a wrong ordinal or a wrong parent lands on a
-// decoy. Every window keeps, under its label, each message that reaches it.
+// decoy. Every window keeps, under its label, each message that reaches it, and holds its text as a window does:
+// WM_SETTEXT sets it, WM_GETTEXT answers how much of it fits the buffer, and the "input" box is emptied when the client
+// sends (an Enter to it, the release of the "send" button).
 class SimPeerTree {
 public:
     SimPeerTree(sim::SimDesktop& desktop, const std::vector<peers::PeerNode>& nodes);
@@ -36,11 +39,18 @@ public:
     std::vector<std::wstring> textsAt(const std::string& label) const;
     void forget() { received_.clear(); }
 
+    // What the window with this label holds; the user types into it without a message reaching it.
+    std::wstring text(const std::string& label) const;
+    void type(const std::string& label, const std::wstring& text) { texts_[window(label)] = text; }
+
 private:
+    std::int32_t answer(const std::string& label, WindowHandle window, const sim::SimMessage& message);
+
     sim::SimDesktop& desktop_;
     const std::vector<peers::PeerNode>& nodes_;
     std::vector<WindowHandle> windows_;  // in table order
     std::vector<ReceivedMessage> received_;
+    std::map<WindowHandle, std::wstring> texts_;
 };
 
 }  // namespace marquill::test
