@@ -118,7 +118,7 @@ TEST_F(IrcChannelTest, TheBuiltInTemplateReachesTheChannelAsOneLineWithItsCodes)
         "\x03"
         "0,1 \x02\xC2\xAB\x02 \x03"
         "14[Marquill AMP (Mirc) Now playing Band - Tune - "
-        "Track Time: [] - Track Number: [] - [] Played - Total Tracks:  - My local Time: ";
+        "Track Time: [1:05 / 3:05] - Track Number: [12] - [35] Played - Total Tracks: 12 - My local Time: ";
     Lines expected;
     for (const std::string& time : clock.times) {
         for (const std::string& date : clock.dates) {
