@@ -201,18 +201,21 @@ void MainController::announce() {
     waiting_ = {};
     PlaceholderValues values;
     if (!guarded([&] {
-            const LocalTimeTexts now = services_.clock.localTimeTexts();
             values = {view_.text(id::kTxtTitle),
                       view_.text(id::kLbltTime),
                       view_.text(id::kLblTrackNumber),
                       view_.text(id::kLblTrackPer),
                       view_.text(id::kLblTotalTracks),
-                      now.timeOfDay,
-                      now.date};
+                      {},
+                      {}};
         }) ||
         values.title.empty()) {
         return;  // an empty title (announcing switched off, the player closed) has no song to tell anyone about
     }
+    // The clock is read only for a song to announce, once for all four clients.
+    LocalTimeTexts now = services_.clock.localTimeTexts();
+    values.timeOfDay = std::move(now.timeOfDay);
+    values.date = std::move(now.date);
     for (int client = 0; client < kClientCount; ++client) {
         const ChatClientInfo& info = kClients[static_cast<std::size_t>(client)];
         guarded([&] {
