@@ -40,10 +40,16 @@ SessionCopy::~SessionCopy() {
 
 bool SessionCopy::claim() {
     place_.reset(CreateMutexW(nullptr, TRUE, kPlaceName));
-    if (!place_) {
+    if (!place_ && GetLastError() == ERROR_ACCESS_DENIED) {
+        // A copy started as administrator, or at another integrity level, made a place that this start may not
+        // open for all access: it runs all the same. Open the place to wait on it where that is allowed.
+        place_.reset(OpenMutexW(SYNCHRONIZE, FALSE, kPlaceName));
+        if (!place_ && GetLastError() != ERROR_ACCESS_DENIED) {
+            return true;  // gone in between, or unreachable: run alone
+        }
+    } else if (!place_) {
         return true;  // no place to keep: run, as before there was one
-    }
-    if (GetLastError() != ERROR_ALREADY_EXISTS) {
+    } else if (GetLastError() != ERROR_ALREADY_EXISTS) {
         held_ = true;
         return true;
     }
@@ -51,6 +57,10 @@ bool SessionCopy::claim() {
     for (const DWORD start = GetTickCount(); GetTickCount() - start < kAnswerTimeoutMs;) {
         if (broughtBack()) {
             return false;
+        }
+        if (!place_) {
+            Sleep(kPollMs);  // a place not even open for waiting: only its window can answer
+            continue;
         }
         const DWORD result = WaitForSingleObject(place_.get(), kPollMs);
         if (result == WAIT_OBJECT_0 || result == WAIT_ABANDONED) {

@@ -1,3 +1,7 @@
+#include <windows.h>
+
+#include <sddl.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -5,6 +9,7 @@
 
 #include "peers/app_process.h"
 #include "peers/remote_control.h"
+#include "platform/win32/owners.h"
 #include "tests/e2e/support/announcement_fixture.h"
 #include "tests/e2e/support/app_window.h"
 #include "tests/support/expected_layout.h"
@@ -27,6 +32,15 @@ TEST_F(AnnouncementTest, ASecondStartBringsTheFirstBackAndEnds) {
     ASSERT_TRUE(
         peers::waitUntil([&] { return trayIconShown(mainWindow()) && !IsWindowVisible(mainWindow()); }, kWaitMs));
 
+    // Windows lets a process set the foreground only when, among others, the foreground process started it; Wine
+    // lets anyone. So the test's own window is in front and starts the second copy, as the user's shell would.
+    HWND shell = nullptr;
+    peers.run([&] {
+        shell = CreateWindowExA(0, "STATIC", "shell", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                                nullptr);
+        SetForegroundWindow(shell);
+    });
+    ASSERT_TRUE(peers::waitUntil([&] { return GetForegroundWindow() == shell; }, kWaitMs));
     peers::AppProcess second(MARQUILL_EXE);  // a copy of its own, in another folder
     EXPECT_FALSE(second.start()) << "the second start showed a window";
     DWORD exitCode = 1;
@@ -36,6 +50,7 @@ TEST_F(AnnouncementTest, ASecondStartBringsTheFirstBackAndEnds) {
         << "the running copy did not come back";
     EXPECT_FALSE(trayIconShown(mainWindow()));
     EXPECT_TRUE(peers::waitUntil([&] { return GetForegroundWindow() == mainWindow(); }, kWaitMs));
+    peers.run([&] { DestroyWindow(shell); });
 
     player->setTitle(kSecondSong.title);
     ASSERT_TRUE(sentWithin(ChatClient::Mirc, 2));
@@ -53,6 +68,32 @@ TEST_F(AnnouncementTest, AStartWhileTheRunningCopyClosesRunsNormally) {
     DWORD exitCode = 0;
     EXPECT_TRUE(app().waitForExit(kWaitMs, exitCode)) << "the first copy did not end";
     EXPECT_TRUE(IsWindowVisible(next.mainWindow()));
+}
+
+// A copy started as administrator keeps its place out of a normal start's full access: a start that took the
+// refusal for "no place" would run beside it and announce every song twice. Modelled by a place that grants only
+// waiting on it (Wine refuses full access to it as Windows does): held, the start ends without a window, icon or
+// timer; given up, as by a copy on its way out, the start runs.
+TEST_F(AnnouncementTest, APlaceThatRefusesFullAccessIsARunningCopy) {
+    for (const bool held : {true, false}) {
+        SECURITY_ATTRIBUTES security = {sizeof security, nullptr, FALSE};
+        ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA("D:(A;;0x100000;;;WD)", SDDL_REVISION_1,
+                                                                         &security.lpSecurityDescriptor, nullptr));
+        const win32::KernelHandle place(CreateMutexW(&security, held, L"Local\\MarquillAmp.RunningCopy"));
+        LocalFree(security.lpSecurityDescriptor);
+        ASSERT_TRUE(place);
+        ASSERT_EQ(CreateMutexW(nullptr, TRUE, L"Local\\MarquillAmp.RunningCopy"), nullptr);
+        ASSERT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED)) << "the model lost its refusal";
+
+        peers::AppProcess next(MARQUILL_EXE);
+        EXPECT_EQ(next.start(), !held) << (held ? "a window beside the running copy" : "no window came");
+        DWORD exitCode = 1;
+        EXPECT_EQ(next.waitForExit(held ? kWaitMs + 2000 : 0, exitCode), held) << (held ? "held" : "given up");
+        if (held) {
+            EXPECT_EQ(exitCode, 0u);
+            ReleaseMutex(place.get());
+        }
+    }
 }
 
 }  // namespace
