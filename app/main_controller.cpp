@@ -124,13 +124,40 @@ void MainController::queryUnload() {
 }
 
 void MainController::resized() {
-    // Only with its icon there does the window leave the taskbar: with the shell busy, restarting or gone, nothing
-    // would bring a hidden window back. It stays minimised, and the next minimise tries again.
-    if (view_.windowState() != WindowState::Minimised || !services_.windows.notifyIcon(nim::kAdd, TrayIconData)) {
-        return;
+    if (view_.windowState() == WindowState::Minimised && !inTray_) {
+        trayRetriesLeft_ = kTrayRetries;
+        toTray();
     }
-    view_.hideWindow();
-    inTray_ = true;
+}
+
+void MainController::toTray() {
+    // Only with its icon there does the window leave the taskbar: with the shell busy, restarting or gone, nothing
+    // would bring a hidden window back. An add fails also for an icon the shell kept; a change finds that one.
+    if (services_.windows.notifyIcon(nim::kAdd, TrayIconData) ||
+        services_.windows.notifyIcon(nim::kModify, TrayIconData)) {
+        setTrayRetrying(false);
+        view_.hideWindow();
+        inTray_ = true;
+    } else {
+        // Never a wait here: the window keeps answering while the shell is offered the icon again.
+        setTrayRetrying(trayRetriesLeft_ > 0);
+        trayRetriesLeft_ = std::max(trayRetriesLeft_ - 1, 0);
+    }
+}
+
+void MainController::trayRetryTick() {
+    if (view_.windowState() == WindowState::Minimised && !inTray_) {
+        toTray();
+    } else {
+        setTrayRetrying(false);  // the user brought the window back meanwhile
+    }
+}
+
+void MainController::setTrayRetrying(bool retrying) {
+    if (retrying != trayRetrying_) {
+        trayRetrying_ = retrying;
+        view_.setTrayRetryTimer(retrying);
+    }
 }
 
 void MainController::mouseMoved(std::int32_t x) {
@@ -191,9 +218,13 @@ void MainController::saveClicked() {
 }
 
 void MainController::shellRestarted() {
-    if (inTray_ && !services_.windows.notifyIcon(nim::kAdd, TrayIconData)) {
+    if (inTray_) {
         inTray_ = false;
-        view_.showWindow();  // minimised on the taskbar, rather than hidden with no icon to click
+        trayRetriesLeft_ = kTrayRetries;
+        toTray();
+        if (!inTray_) {
+            view_.showWindow();  // minimised on the taskbar, rather than hidden with no icon to click
+        }
     }
 }
 

@@ -51,8 +51,11 @@ public:
     // empty. A change raised while an announcement runs is taken up once that announcement has ended.
     void titleChanged();
     void saveClicked();
-    // The shell came back (it broadcasts "TaskbarCreated") and has forgotten every tray icon.
+    // The shell announced itself ("TaskbarCreated"): it came back and forgot every icon, or it only changed its
+    // display (a new DPI or resolution, a remote session) and kept them.
     void shellRestarted();
+    // The tray retry timer: the icon the shell did not take is offered again.
+    void trayRetryTick();
     // The user started the program again while this copy runs: the window comes in front, and from the tray or
     // the taskbar in its normal state, as a click on the tray icon brings it.
     void startedAgain();
@@ -74,6 +77,10 @@ private:
     void deliverWaiting();
     // Normal state, in front, shown, and no longer in the tray.
     void bringBack();
+    // The minimised window into the tray: hidden once its icon is there, whether added now or kept by the shell;
+    // otherwise it stays on the taskbar and the icon is offered again from the retry timer.
+    void toTray();
+    void setTrayRetrying(bool retrying);
 
     MainView& view_;
     MainServices services_;
@@ -83,6 +90,8 @@ private:
     std::unique_ptr<WinampAPI> Player;
     TrayRecordBytes TrayIconData{};
     bool inTray_ = false;
+    bool trayRetrying_ = false;
+    int trayRetriesLeft_ = 0;
     bool announcing_ = false;
     bool titleChangedWhileAnnouncing_ = false;
     std::array<std::optional<WaitingMessage>, kClientCount> waiting_;

@@ -31,6 +31,8 @@ public:
     virtual void setCaption(const std::wstring& caption) = 0;
     virtual bool timerEnabled() const = 0;
     virtual void setTimerEnabled(bool enabled) = 0;
+    // A timer of the window's own, every kTrayRetryIntervalMs, that raises MainController::trayRetryTick.
+    virtual void setTrayRetryTimer(bool enabled) = 0;
 
     virtual WindowState windowState() const = 0;
     virtual void setWindowState(WindowState state) = 0;

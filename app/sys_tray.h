@@ -11,6 +11,10 @@ namespace marquill {
 constexpr std::uint32_t kTrayIconId = 1;
 constexpr std::uint32_t kTrayFlags = nif::kMessage | nif::kIcon | nif::kTip;  // 7
 constexpr std::uint32_t kTrayCallbackMessage = wm::kMouseMove;  // the icon's reports arrive as mouse moves
+// How often, and how far apart, an icon the shell did not take is offered again while the window waits on the
+// taskbar: a busy shell gives up on a call after a few seconds, and answers again soon after.
+constexpr int kTrayRetries = 5;
+constexpr std::uint32_t kTrayRetryIntervalMs = 2000;
 // " MarquillAmp 1 ": the caption's name and major version, a blank on either side.
 constexpr const char* kTrayTip = " " MARQUILL_PRODUCT_NAME " " MARQUILL_VERSION_MAJOR_TEXT " ";
 

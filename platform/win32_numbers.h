@@ -25,6 +25,7 @@ constexpr std::uint32_t kEnterKey = 13;  // VK_RETURN
 
 namespace nim {
 constexpr std::uint32_t kAdd = 0;     // NIM_ADD
+constexpr std::uint32_t kModify = 1;  // NIM_MODIFY
 constexpr std::uint32_t kDelete = 2;  // NIM_DELETE
 }  // namespace nim
 

@@ -88,7 +88,7 @@ public:
                               int cy,
                               std::uint32_t flags) = 0;
 
-    // Shell_NotifyIconA(operation, record): NIM_ADD (0) or NIM_DELETE (2).
+    // Shell_NotifyIconA(operation, record): NIM_ADD (0), NIM_MODIFY (1) or NIM_DELETE (2).
     virtual bool notifyIcon(std::uint32_t operation, const TrayRecordBytes& record) = 0;
 };
 

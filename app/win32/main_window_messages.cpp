@@ -44,6 +44,8 @@ LRESULT Win32MainView::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             if (wParam == static_cast<WPARAM>(id::kTmrAmp)) {
                 controller_->tick();
+            } else if (wParam == kTrayRetryTimer) {
+                controller_->trayRetryTick();
             }
             return 0;
         case WM_SIZE:

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/main_window_description.h"
+#include "app/sys_tray.h"
 #include "app/win32/session_copy.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/window_procedure.h"
@@ -129,6 +130,14 @@ void Win32MainView::setTimerEnabled(bool enabled) {
         KillTimer(window_, id::kTmrAmp);
     }
     timerEnabled_ = enabled;
+}
+
+void Win32MainView::setTrayRetryTimer(bool enabled) {
+    if (enabled) {
+        SetTimer(window_, kTrayRetryTimer, kTrayRetryIntervalMs, nullptr);
+    } else {
+        KillTimer(window_, kTrayRetryTimer);
+    }
 }
 
 WindowState Win32MainView::windowState() const {

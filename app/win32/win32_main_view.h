@@ -6,6 +6,7 @@
 
 #include "app/main_controller.h"
 #include "app/main_view.h"
+#include "app/main_window_description.h"
 #include "app/win32/control_factory.h"
 #include "app/win32/keyboard_navigation.h"
 #include "platform/ansi_codec.h"
@@ -36,6 +37,7 @@ public:
     void setCaption(const std::wstring& caption) override;
     bool timerEnabled() const override { return timerEnabled_; }
     void setTimerEnabled(bool enabled) override;
+    void setTrayRetryTimer(bool enabled) override;
     WindowState windowState() const override;
     void setWindowState(WindowState state) override;
     void hideWindow() override;
@@ -57,6 +59,9 @@ private:
     void command(int control, int notification);
     void optionClicked(int control);
     HWND item(int control) const { return GetDlgItem(window_, control); }
+
+    // Beside the polling timer's id of the description.
+    static constexpr UINT_PTR kTrayRetryTimer = mainwindow::id::kTmrAmp + 1;
 
     HINSTANCE instance_;
     const AnsiCodec& codec_;

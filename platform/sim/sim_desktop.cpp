@@ -54,7 +54,9 @@ constexpr Name kMessageNames[] = {
     {wm::kLeftButtonUp, "WM_LBUTTONUP"}, {wm::kUser, "WM_USER"},
 };
 constexpr Name kLongNames[] = {{gwl::kStyle, "GWL_STYLE"}, {gwl::kExStyle, "GWL_EXSTYLE"}};
-constexpr Name kTrayOperationNames[] = {{nim::kAdd, "NIM_ADD"}, {nim::kDelete, "NIM_DELETE"}};
+constexpr Name kTrayOperationNames[] = {{nim::kAdd, "NIM_ADD"},
+                                        {nim::kModify, "NIM_MODIFY"},
+                                        {nim::kDelete, "NIM_DELETE"}};
 constexpr Name kShowCommandNames[] = {{sw::kRestore, "SW_RESTORE"}};
 
 std::uint32_t readUint32(const TrayRecordBytes& record, std::size_t offset) {
@@ -299,6 +301,8 @@ bool SimDesktop::notifyIcon(std::uint32_t operation, const TrayRecordBytes& reco
     bool result = false;
     if (operation == nim::kAdd) {
         result = shellRunning_ && exists(icon.first) && trayIcons_.insert(icon).second;
+    } else if (operation == nim::kModify) {
+        result = shellRunning_ && trayIcons_.count(icon) != 0;
     } else if (operation == nim::kDelete) {
         result = trayIcons_.erase(icon) != 0;
     }

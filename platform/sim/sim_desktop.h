@@ -44,7 +44,8 @@ public:
     // A Unicode window takes text messages as wide text; any other gets them through the ANSI code page.
     void setUnicode(WindowHandle window, bool unicode);
     void setRejectsPosts(WindowHandle window, bool rejects);
-    // Without a shell (busy, restarting or gone) no tray icon can be added.
+    // Without a shell (busy, restarting or gone) no tray icon can be added or changed. An icon that is there
+    // already cannot be added again, and one that is not cannot be changed.
     void setShellRunning(bool running) { shellRunning_ = running; }
 
     WindowHandle foregroundWindow() const { return foreground_; }

@@ -89,7 +89,8 @@ TEST_F(TrayTest, ThePointerOverTheShownWindowNeverRestores) {
 }
 
 // When the shell restarts it forgets every icon; a program in the tray that does not add its icon again can
-// never be brought back.
+// never be brought back. When only its display changed it keeps them, and says the same: the window stays in the
+// tray, and a click on the icon still brings it back.
 TEST_F(TrayTest, TheIconComesBackWhenTheShellRestarts) {
     const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
     start();
@@ -102,6 +103,13 @@ TEST_F(TrayTest, TheIconComesBackWhenTheShellRestarts) {
     SendMessageTimeoutA(mainWindow(), taskbarCreated, 0, 0, SMTO_ABORTIFHUNG, kWaitMs, nullptr);
     EXPECT_TRUE(trayIconShown(mainWindow()));
     EXPECT_FALSE(IsWindowVisible(mainWindow())) << "re-adding the icon does not restore the window";
+
+    SendMessageTimeoutA(mainWindow(), taskbarCreated, 0, 0, SMTO_ABORTIFHUNG, kWaitMs, nullptr);  // icon kept
+    Sleep(200);
+    EXPECT_FALSE(IsWindowVisible(mainWindow())) << "the kept icon was taken for a lost one";
+    reportFromTray(mainWindow(), WM_LBUTTONUP);
+    EXPECT_TRUE(peers::waitUntil([&] { return IsWindowVisible(mainWindow()) && !IsIconic(mainWindow()); }, kWaitMs));
+    EXPECT_TRUE(peers::waitUntil([&] { return !trayIconShown(mainWindow()); }, kWaitMs));
 }
 
 // Closing must end the process, with success and without saving anything, whether the window is on screen or in

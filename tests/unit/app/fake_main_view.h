@@ -101,6 +101,7 @@ public:
         timerEnabled_ = enabled;
         record(enabled ? "timer on" : "timer off");
     }
+    void setTrayRetryTimer(bool enabled) override { record(enabled ? "tray retry timer on" : "tray retry timer off"); }
     WindowState windowState() const override { return state_; }
     void setWindowState(WindowState state) override {
         state_ = state;

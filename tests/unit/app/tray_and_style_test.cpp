@@ -105,14 +105,29 @@ TEST_F(TrayTest, OnlyAMinimisingResizeGoesToTheTray) {
 }
 
 // An icon the shell did not take leaves the window minimised on the taskbar: hidden without an icon, nothing would
-// bring it back. The next minimise tries again.
+// bring it back. A busy shell is offered the icon again from the retry timer, a few times; the next minimise
+// tries again after that.
 TEST_F(TrayTest, WithoutAnIconTheWindowStaysOnTheTaskbar) {
+    const Lines refused = {trayCall("NIM_ADD", false), trayCall("NIM_MODIFY", false)};
     desktop.setShellRunning(false);
     minimiseToTray();
-    EXPECT_EQ(view.timeline(), (Lines{trayCall("NIM_ADD", false)}));
+    Lines expected = refused;
+    expected.push_back("view: tray retry timer on");
+    EXPECT_EQ(view.timeline(), expected);
     EXPECT_TRUE(view.shown());
     controller.mouseMoved(wm::kLeftButtonUp);
     EXPECT_EQ(view.state(), WindowState::Minimised) << "no icon: the pointer over the window restores nothing";
+
+    for (int retry = 1; retry <= kTrayRetries; ++retry) {
+        forget();
+        controller.trayRetryTick();
+        expected = refused;
+        if (retry == kTrayRetries) {
+            expected.push_back("view: tray retry timer off");
+        }
+        EXPECT_EQ(view.timeline(), expected) << "retry " << retry;
+    }
+    EXPECT_TRUE(view.shown());
 
     desktop.setShellRunning(true);
     view.setWindowState(WindowState::Normal);
@@ -121,6 +136,30 @@ TEST_F(TrayTest, WithoutAnIconTheWindowStaysOnTheTaskbar) {
     minimiseToTray();
     EXPECT_EQ(view.timeline(), (Lines{trayCall("NIM_ADD", true), "view: hide window"}));
     EXPECT_FALSE(view.shown());
+}
+
+// A retry that finds the shell answering again puts the window in the tray; one after the user brought the window
+// back only stops the timer.
+TEST_F(TrayTest, ARetryEndsInTheTrayOrWithTheWindowBack) {
+    for (const bool restoredMeanwhile : {false, true}) {
+        ControllerRig rig;
+        rig.controller.load();
+        rig.desktop.setShellRunning(false);
+        rig.view.minimise();
+        rig.controller.resized();
+        rig.desktop.setShellRunning(true);
+        if (restoredMeanwhile) {
+            rig.view.setWindowState(WindowState::Normal);
+        }
+        rig.desktop.clearCalls();
+        rig.view.clearLog();
+        rig.controller.trayRetryTick();
+        const std::string added = "Shell_NotifyIconA(NIM_ADD, " + std::to_string(rig.view.windowHandle()) + ", 1) = 1";
+        const Lines expected = restoredMeanwhile ? Lines{"view: tray retry timer off"}
+                                                 : Lines{added, "view: tray retry timer off", "view: hide window"};
+        EXPECT_EQ(rig.view.timeline(), expected) << restoredMeanwhile;
+        EXPECT_EQ(rig.desktop.trayIconShown(rig.view.windowHandle(), 1), !restoredMeanwhile);
+    }
 }
 
 // A click on the icon restores in this order: normal state, foreground, shown, icon removed. Other mouse messages,
@@ -209,6 +248,8 @@ TEST_F(ControllerTest, EndingWithoutACloseRequestTakesTheIconAway) {
 }
 
 // After the shell restarts it knows no icons: a window in the tray must put its icon back, or it has no way back.
+// The shell also announces itself when only its display changed, and keeps its icons: the add fails then, the
+// change finds the icon, and the window stays in the tray with a click on the icon still bringing it back.
 TEST_F(TrayTest, ShellRestartReAddsTheIconOnlyWhileInTheTray) {
     controller.shellRestarted();
     EXPECT_TRUE(view.timeline().empty()) << "on screen: no icon to put back";
@@ -217,8 +258,17 @@ TEST_F(TrayTest, ShellRestartReAddsTheIconOnlyWhileInTheTray) {
     desktop.notifyIcon(nim::kDelete, fillTrayIconData(view.windowHandle(), FakeMainView::kIcon));  // the crash
     forget();
     controller.shellRestarted();
-    EXPECT_EQ(view.timeline(), (Lines{trayCall("NIM_ADD", true)}));
+    EXPECT_EQ(view.timeline(), (Lines{trayCall("NIM_ADD", true), "view: hide window"}));
     EXPECT_TRUE(desktop.trayIconShown(view.windowHandle(), 1));
+
+    forget();
+    controller.shellRestarted();  // a new DPI: the icon is still there
+    EXPECT_EQ(view.timeline(), (Lines{trayCall("NIM_ADD", false), trayCall("NIM_MODIFY", true), "view: hide window"}));
+    EXPECT_FALSE(view.shown());
+    controller.mouseMoved(wm::kLeftButtonUp);
+    EXPECT_TRUE(view.shown());
+    EXPECT_FALSE(desktop.trayIconShown(view.windowHandle(), 1));
+    minimiseToTray();
 
     controller.mouseMoved(wm::kLeftDoubleClick);
     forget();
@@ -230,7 +280,8 @@ TEST_F(TrayTest, ShellRestartReAddsTheIconOnlyWhileInTheTray) {
     desktop.setShellRunning(false);  // it announced itself, yet does not take the icon
     forget();
     controller.shellRestarted();
-    EXPECT_EQ(view.timeline(), (Lines{trayCall("NIM_ADD", false), "view: show window"}));
+    EXPECT_EQ(view.timeline(), (Lines{trayCall("NIM_ADD", false), trayCall("NIM_MODIFY", false),
+                                      "view: tray retry timer on", "view: show window"}));
     EXPECT_TRUE(view.shown()) << "not hidden without an icon";
 }
 
