@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/main_window_description.h"
+#include "app/win32/later_user32.h"
 
 namespace marquill::win32 {
 namespace {
@@ -13,6 +14,7 @@ using mainwindow::ControlKind;
 namespace id = mainwindow::id;
 
 constexpr int kIconResource = 1;
+constexpr int kPictureIconPixels = 32;
 
 struct ControlClass {
     const wchar_t* className;
@@ -38,7 +40,8 @@ ControlClass classOf(ControlKind kind) {
         case ControlKind::Picture:
             return {L"STATIC", SS_ICON | SS_CENTERIMAGE | SS_REALSIZEIMAGE, 0};
         case ControlKind::TextBox:
-            return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+            // The title box holds what the program read; a key typed there by any route would be announced.
+            return {L"EDIT", ES_AUTOHSCROLL | ES_READONLY | WS_TABSTOP, WS_EX_CLIENTEDGE};
         case ControlKind::MultiLineTextBox:
             return {L"EDIT", ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
         case ControlKind::Timer:
@@ -47,8 +50,8 @@ ControlClass classOf(ControlKind kind) {
     return {nullptr, 0, 0};
 }
 
-GdiObject<HFONT> createFont(int dpiY, bool bold) {
-    return GdiObject<HFONT>(CreateFontA(mainwindow::fontHeightPixels(dpiY), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE,
+GdiObject<HFONT> createFont(int dpi, bool bold) {
+    return GdiObject<HFONT>(CreateFontA(mainwindow::fontHeightPixels(dpi), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE,
                                         FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                         DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, mainwindow::kFontFace));
 }
@@ -63,7 +66,7 @@ void createControl(HWND window,
                    const AnsiCodec& codec,
                    const ControlDescription& control) {
     const ControlClass kind = classOf(control.kind);
-    const mainwindow::PixelRect rect = mainwindow::clientPixelRect(control, resources.dpiX, resources.dpiY);
+    const mainwindow::PixelRect rect = mainwindow::clientPixelRect(control, resources.dpi, resources.dpi);
     const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.style | (control.visible ? WS_VISIBLE : 0);
     const std::wstring text = mainwindow::initialText(control, codec);
     HWND created =
@@ -71,7 +74,7 @@ void createControl(HWND window,
                         window, reinterpret_cast<HMENU>(static_cast<std::intptr_t>(control.id)), instance, nullptr);
     SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(resources.font(control.bold)), FALSE);
     if (control.kind == ControlKind::Picture) {
-        SendMessageW(created, STM_SETICON, reinterpret_cast<WPARAM>(resources.icon), 0);
+        SendMessageW(created, STM_SETICON, reinterpret_cast<WPARAM>(resources.picture.get()), 0);
     }
     if (control.kind == ControlKind::OptionButton) {
         // Windows clicks a radio button that gets the focus from the keyboard: Tab onto "AOL" would choose AOL.
@@ -82,18 +85,26 @@ void createControl(HWND window,
     }
 }
 
+OwnedIcon loadIcon(HINSTANCE instance, int size) {
+    return OwnedIcon(
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, size, size, 0)));
+}
+
+void setWindowIcons(HWND window, const ControlResources& resources) {
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(resources.bigIcon.get()));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(resources.smallIcon.get()));
+}
+
 }  // namespace
 
-ControlResources loadControlResources(HINSTANCE instance) {
+ControlResources loadControlResources(HINSTANCE instance, int dpi) {
     ControlResources resources;
-    const ScreenDc screen;
-    if (screen.get()) {
-        resources.dpiX = GetDeviceCaps(screen.get(), LOGPIXELSX);
-        resources.dpiY = GetDeviceCaps(screen.get(), LOGPIXELSY);
-    }
-    resources.icon = LoadIconW(instance, MAKEINTRESOURCEW(kIconResource));
-    resources.regularFont = createFont(resources.dpiY, false);
-    resources.boldFont = createFont(resources.dpiY, true);
+    resources.dpi = dpi;
+    resources.picture = loadIcon(instance, kPictureIconPixels);
+    resources.bigIcon = loadIcon(instance, systemMetricForDpi(SM_CXICON, dpi));
+    resources.smallIcon = loadIcon(instance, systemMetricForDpi(SM_CXSMICON, dpi));
+    resources.regularFont = createFont(dpi, false);
+    resources.boldFont = createFont(dpi, true);
     for (const ControlDescription& control : mainwindow::kControls) {
         if (control.background) {
             resources.backgrounds[control.id].reset(CreateSolidBrush(colourOf(*control.background)));
@@ -107,6 +118,21 @@ void createControls(HWND window, HINSTANCE instance, const ControlResources& res
         createControl(window, instance, resources, codec, *control);
     }
     SendMessageW(GetDlgItem(window, id::optFormate(0)), BM_SETCHECK, BST_CHECKED, 0);
+    setWindowIcons(window, resources);
+}
+
+void layOutControls(HWND window, const ControlResources& old, const ControlResources& next) {
+    for (const ControlDescription* control : mainwindow::stackingOrder()) {
+        const HWND created = GetDlgItem(window, control->id);
+        const mainwindow::PixelRect rect = mainwindow::clientPixelRect(*control, next.dpi, next.dpi);
+        SetWindowPos(created, nullptr, rect.left, rect.top, rect.width, rect.height, SWP_NOZORDER | SWP_NOACTIVATE);
+        const bool bold = reinterpret_cast<HFONT>(SendMessageW(created, WM_GETFONT, 0, 0)) == old.boldFont.get();
+        SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(next.font(bold)), TRUE);
+        if (control->kind == ControlKind::Picture) {
+            SendMessageW(created, STM_SETICON, reinterpret_cast<WPARAM>(next.picture.get()), 0);
+        }
+    }
+    setWindowIcons(window, next);
 }
 
 HBRUSH paintBackground(const ControlResources& resources, HWND control, HDC dc) {

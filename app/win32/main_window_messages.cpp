@@ -13,6 +13,10 @@ namespace {
 
 namespace id = mainwindow::id;
 
+// Windows 10 and later; the headers are set for older systems.
+constexpr UINT kDpiChanged = 0x02E0;        // WM_DPICHANGED
+constexpr UINT kGetDpiScaledSize = 0x02E4;  // WM_GETDPISCALEDSIZE
+
 }  // namespace
 
 LRESULT Win32MainView::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -72,11 +76,28 @@ LRESULT Win32MainView::drawAndFocus(UINT message, WPARAM wParam, LPARAM lParam) 
     switch (message) {
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
-            if (HBRUSH brush =
-                    paintBackground(resources_, reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam))) {
+            if (HBRUSH brush = highContrast_ ? nullptr
+                                             : paintBackground(resources_, reinterpret_cast<HWND>(lParam),
+                                                               reinterpret_cast<HDC>(wParam))) {
                 return reinterpret_cast<LRESULT>(brush);
             }
+            break;  // the system's colours of the control's kind
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            readColourSetting();
             break;
+        case kDpiChanged: {
+            // The suggested rectangle is the one this window asked for at the new DPI (kGetDpiScaledSize).
+            const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+            useDpi(HIWORD(wParam));
+            return 0;
+        }
+        case kGetDpiScaledSize:
+            // The frame scales apart from the client area, so only the window knows its size at another DPI.
+            *reinterpret_cast<SIZE*>(lParam) = frameSize(static_cast<int>(wParam));
+            return TRUE;
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) {
                 keyboard_.deactivated(window_);

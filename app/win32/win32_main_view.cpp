@@ -5,6 +5,7 @@
 
 #include "app/main_window_description.h"
 #include "app/sys_tray.h"
+#include "app/win32/later_user32.h"
 #include "app/win32/session_copy.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/window_procedure.h"
@@ -23,12 +24,24 @@ std::wstring wideClassName() {
     return std::wstring(name.begin(), name.end());
 }
 
+int systemDpi() {
+    const ScreenDc screen;
+    return screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
+}
+
 }  // namespace
 
-Win32MainView::Win32MainView(HINSTANCE instance, const AnsiCodec& codec)
+Win32MainView::Win32MainView(HINSTANCE instance, const AnsiCodec& codec, Accessibility& accessibility)
     : instance_(instance),
       codec_(codec),
-      resources_(loadControlResources(instance)),
+      accessibility_(accessibility),
+      trayIcon_(static_cast<HICON>(LoadImageW(instance,
+                                              MAKEINTRESOURCEW(kIconResource),
+                                              IMAGE_ICON,
+                                              GetSystemMetrics(SM_CXSMICON),
+                                              GetSystemMetrics(SM_CYSMICON),
+                                              LR_SHARED))),
+      resources_(loadControlResources(instance, systemDpi())),
       taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")),
       bringBack_(bringBackMessage()) {}
 
@@ -46,10 +59,8 @@ bool Win32MainView::registerClass() const {
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = attachedWindowProc<Win32MainView>;
     windowClass.hInstance = instance_;
-    windowClass.hIcon = resources_.icon;
-    windowClass.hIconSm =
-        static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
-                                      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    windowClass.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(kIconResource));
+    windowClass.hIconSm = trayIcon_;
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     const std::wstring className = wideClassName();
@@ -62,11 +73,12 @@ bool Win32MainView::create(const MainServices& services) {
     if (!registerClass()) {
         return false;
     }
-    RECT frame = {0, 0, mainwindow::twipsToPixels(mainwindow::kClientWidthTwips, resources_.dpiX),
-                  mainwindow::twipsToPixels(mainwindow::kClientHeightTwips, resources_.dpiY)};
-    AdjustWindowRectEx(&frame, kWindowStyle, FALSE, kWindowExStyle);
-    const int left = mainwindow::twipsToPixels(mainwindow::kClientLeftTwips, resources_.dpiX) + frame.left;
-    const int top = mainwindow::twipsToPixels(mainwindow::kClientTopTwips, resources_.dpiY) + frame.top;
+    const int dpi = resources_.dpi;
+    const RECT frame =
+        frameAround(mainwindow::twipsToPixels(mainwindow::kClientWidthTwips, dpi),
+                    mainwindow::twipsToPixels(mainwindow::kClientHeightTwips, dpi), kWindowStyle, kWindowExStyle, dpi);
+    const int left = mainwindow::twipsToPixels(mainwindow::kClientLeftTwips, dpi) + frame.left;
+    const int top = mainwindow::twipsToPixels(mainwindow::kClientTopTwips, dpi) + frame.top;
     controller_ = std::make_unique<MainController>(*this, services);
     window_ = CreateWindowExW(kWindowExStyle, wideClassName().c_str(), L"", kWindowStyle, left, top,
                               frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance_, this);
@@ -76,8 +88,40 @@ bool Win32MainView::create(const MainServices& services) {
     }
     allowMessagesFromLowerIntegrity();
     createControls(window_, instance_, resources_, codec_);
+    for (const int holder :
+         {id::kTxtTitle, id::kLbltTime, id::kLblTrackNumber, id::kLblTrackPer, id::kLblTotalTracks}) {
+        accessibility_.hideFromAssistiveTools(item(holder));
+    }
+    readColourSetting();
+    // Per monitor, the window can open on a monitor whose DPI is not the system's, or one changed since logon.
+    if (const int shownAt = windowDpi(window_, dpi); shownAt != dpi) {
+        const SIZE size = frameSize(shownAt);
+        SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        useDpi(shownAt);
+    }
     controller_->load();
     return true;
+}
+
+SIZE Win32MainView::frameSize(int dpi) const {
+    const RECT frame =
+        frameAround(mainwindow::twipsToPixels(mainwindow::kClientWidthTwips, dpi),
+                    mainwindow::twipsToPixels(mainwindow::kClientHeightTwips, dpi), kWindowStyle, kWindowExStyle, dpi);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void Win32MainView::useDpi(int dpi) {
+    ControlResources next = loadControlResources(instance_, dpi);
+    layOutControls(window_, resources_, next);
+    resources_ = std::move(next);
+}
+
+void Win32MainView::readColourSetting() {
+    const bool highContrast = accessibility_.highContrast();
+    if (highContrast != highContrast_) {
+        highContrast_ = highContrast;
+        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    }
 }
 
 // Run as administrator, the window hears nothing from the shell or a new start of a lower integrity level, and its
@@ -184,7 +228,7 @@ WindowHandle Win32MainView::windowHandle() const {
 }
 
 std::uint32_t Win32MainView::iconHandle() const {
-    return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(resources_.icon));
+    return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(trayIcon_));
 }
 
 void Win32MainView::messageBox(const std::wstring& text, const std::wstring& caption) {

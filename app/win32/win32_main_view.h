@@ -7,6 +7,7 @@
 #include "app/main_controller.h"
 #include "app/main_view.h"
 #include "app/main_window_description.h"
+#include "app/win32/accessibility.h"
 #include "app/win32/control_factory.h"
 #include "app/win32/keyboard_navigation.h"
 #include "platform/ansi_codec.h"
@@ -17,7 +18,7 @@ namespace marquill::win32 {
 // controller and does what the controller asks of the window. The MainView names are the house style's.
 class Win32MainView final : public MainView {
 public:
-    Win32MainView(HINSTANCE instance, const AnsiCodec& codec);
+    Win32MainView(HINSTANCE instance, const AnsiCodec& codec, Accessibility& accessibility);
     ~Win32MainView() override;
 
     // Creates the controller, then the window with all its controls, and runs the load event, which shows it;
@@ -56,6 +57,12 @@ private:
     // The controller's events, then the controls' colours and the keyboard focus.
     LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT drawAndFocus(UINT message, WPARAM wParam, LPARAM lParam);
+    // The controls' places, fonts and icons made again for `dpi`, the old ones freed.
+    void useDpi(int dpi);
+    // The window's frame around its client area at `dpi`.
+    SIZE frameSize(int dpi) const;
+    // A high-contrast theme gives every control the system's colours; read again when a setting changes.
+    void readColourSetting();
     void command(int control, int notification);
     void optionClicked(int control);
     HWND item(int control) const { return GetDlgItem(window_, control); }
@@ -65,7 +72,10 @@ private:
 
     HINSTANCE instance_;
     const AnsiCodec& codec_;
+    Accessibility& accessibility_;
+    HICON trayIcon_;  // the small icon at the system's DPI, where the shell draws its tray
     ControlResources resources_;
+    bool highContrast_ = false;
     KeyboardNavigation keyboard_;
     UINT taskbarCreated_ = 0;
     UINT bringBack_ = 0;

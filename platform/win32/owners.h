@@ -33,6 +33,12 @@ struct GdiObjectDeleter {
 template <typename Handle>
 using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
 
+struct IconDestroyer {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+// An icon loaded at a size of its own, which the system does not share.
+using OwnedIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDestroyer>;
+
 // The screen's device context, for as long as it is needed.
 class ScreenDc {
 public:
