@@ -129,8 +129,7 @@ void Win32MainView::readColourSetting() {
 void Win32MainView::allowMessagesFromLowerIntegrity() const {
     using Filter = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
     constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW
-    const FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), "ChangeWindowMessageFilterEx");
-    if (const auto filter = reinterpret_cast<Filter>(reinterpret_cast<void (*)()>(found))) {
+    if (const auto filter = laterUser32Function<Filter>("ChangeWindowMessageFilterEx")) {
         for (const UINT message : {taskbarCreated_, bringBack_}) {
             filter(window_, message, kAllow, nullptr);
         }
