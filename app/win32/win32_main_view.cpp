@@ -74,9 +74,7 @@ bool Win32MainView::create(const MainServices& services) {
         return false;
     }
     const int dpi = resources_.dpi;
-    const RECT frame =
-        frameAround(mainwindow::twipsToPixels(mainwindow::kClientWidthTwips, dpi),
-                    mainwindow::twipsToPixels(mainwindow::kClientHeightTwips, dpi), kWindowStyle, kWindowExStyle, dpi);
+    const RECT frame = frameAt(dpi);
     const int left = mainwindow::twipsToPixels(mainwindow::kClientLeftTwips, dpi) + frame.left;
     const int top = mainwindow::twipsToPixels(mainwindow::kClientTopTwips, dpi) + frame.top;
     controller_ = std::make_unique<MainController>(*this, services);
@@ -95,19 +93,19 @@ bool Win32MainView::create(const MainServices& services) {
     readColourSetting();
     // Per monitor, the window can open on a monitor whose DPI is not the system's, or one changed since logon.
     if (const int shownAt = windowDpi(window_, dpi); shownAt != dpi) {
-        const SIZE size = frameSize(shownAt);
-        SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const RECT shownFrame = frameAt(shownAt);
+        SetWindowPos(window_, nullptr, 0, 0, shownFrame.right - shownFrame.left, shownFrame.bottom - shownFrame.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         useDpi(shownAt);
     }
     controller_->load();
     return true;
 }
 
-SIZE Win32MainView::frameSize(int dpi) const {
-    const RECT frame =
-        frameAround(mainwindow::twipsToPixels(mainwindow::kClientWidthTwips, dpi),
-                    mainwindow::twipsToPixels(mainwindow::kClientHeightTwips, dpi), kWindowStyle, kWindowExStyle, dpi);
-    return {frame.right - frame.left, frame.bottom - frame.top};
+RECT Win32MainView::frameAt(int dpi) const {
+    return frameAround(mainwindow::twipsToPixels(mainwindow::kClientWidthTwips, dpi),
+                       mainwindow::twipsToPixels(mainwindow::kClientHeightTwips, dpi), kWindowStyle, kWindowExStyle,
+                       dpi);
 }
 
 void Win32MainView::useDpi(int dpi) {

@@ -59,8 +59,8 @@ private:
     LRESULT drawAndFocus(UINT message, WPARAM wParam, LPARAM lParam);
     // The controls' places, fonts and icons made again for `dpi`, the old ones freed.
     void useDpi(int dpi);
-    // The window's frame around its client area at `dpi`.
-    SIZE frameSize(int dpi) const;
+    // The window's frame around its client area at `dpi`, the client area's corner at 0, 0.
+    RECT frameAt(int dpi) const;
     // A high-contrast theme gives every control the system's colours; read again when a setting changes.
     void readColourSetting();
     void command(int control, int notification);
