@@ -71,7 +71,7 @@ PeerTree::PeerTree(const std::vector<PeerNode>& nodes, const PeerWindowOptions& 
     if (options.listEvents) {
         RECT client;
         GetClientRect(top(), &client);
-        list_ = CreateWindowExA(0, "ListBox", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, 0, 0,
+        list_ = CreateWindowExW(0, L"ListBox", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, 0, 0,
                                 client.right, client.bottom, top(), nullptr, GetModuleHandleA(nullptr), nullptr);
         SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
         recorder_.setListener([this](const std::string& line) { showLine(line); });
@@ -158,7 +158,9 @@ void PeerTree::showLine(const std::string& line) {
     if (!IsWindow(list_)) {
         return;
     }
-    const LRESULT index = SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(printable(line).c_str()));
+    // The recorded lines are UTF-8: shown as such, whatever the window that got them.
+    const std::wstring shown = wideFromUtf8(printable(line));
+    const LRESULT index = SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown.c_str()));
     SendMessageA(list_, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
 }
 
