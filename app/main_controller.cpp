@@ -124,40 +124,38 @@ void MainController::queryUnload() {
 }
 
 void MainController::resized() {
-    if (view_.windowState() == WindowState::Minimised && !inTray_) {
-        trayRetriesLeft_ = kTrayRetries;
-        toTray();
+    if (view_.windowState() == WindowState::Minimised && !inTray_ && !toTray()) {
+        setTrayRetries(kTrayRetries);
     }
 }
 
-void MainController::toTray() {
+bool MainController::toTray() {
     // Only with its icon there does the window leave the taskbar: with the shell busy, restarting or gone, nothing
     // would bring a hidden window back. An add fails also for an icon the shell kept; a change finds that one.
-    if (services_.windows.notifyIcon(nim::kAdd, TrayIconData) ||
-        services_.windows.notifyIcon(nim::kModify, TrayIconData)) {
-        setTrayRetrying(false);
-        view_.hideWindow();
-        inTray_ = true;
-    } else {
-        // Never a wait here: the window keeps answering while the shell is offered the icon again.
-        setTrayRetrying(trayRetriesLeft_ > 0);
-        trayRetriesLeft_ = std::max(trayRetriesLeft_ - 1, 0);
+    if (!services_.windows.notifyIcon(nim::kAdd, TrayIconData) &&
+        !services_.windows.notifyIcon(nim::kModify, TrayIconData)) {
+        return false;
     }
+    setTrayRetries(0);
+    view_.hideWindow();
+    inTray_ = true;
+    return true;
 }
 
 void MainController::trayRetryTick() {
-    if (view_.windowState() == WindowState::Minimised && !inTray_) {
-        toTray();
-    } else {
-        setTrayRetrying(false);  // the user brought the window back meanwhile
+    if (view_.windowState() != WindowState::Minimised || inTray_) {
+        setTrayRetries(0);  // the user brought the window back meanwhile
+    } else if (!toTray()) {
+        setTrayRetries(trayRetriesLeft_ - 1);
     }
 }
 
-void MainController::setTrayRetrying(bool retrying) {
-    if (retrying != trayRetrying_) {
-        trayRetrying_ = retrying;
-        view_.setTrayRetryTimer(retrying);
+void MainController::setTrayRetries(int left) {
+    // Never a wait: the window keeps answering while the shell is offered the icon again from its timer.
+    if ((left > 0) != (trayRetriesLeft_ > 0)) {
+        view_.setTrayRetryTimer(left > 0);
     }
+    trayRetriesLeft_ = left;
 }
 
 void MainController::mouseMoved(std::int32_t x) {
@@ -220,9 +218,8 @@ void MainController::saveClicked() {
 void MainController::shellRestarted() {
     if (inTray_) {
         inTray_ = false;
-        trayRetriesLeft_ = kTrayRetries;
-        toTray();
-        if (!inTray_) {
+        if (!toTray()) {
+            setTrayRetries(kTrayRetries);
             view_.showWindow();  // minimised on the taskbar, rather than hidden with no icon to click
         }
     }

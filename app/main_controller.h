@@ -77,10 +77,11 @@ private:
     void deliverWaiting();
     // Normal state, in front, shown, and no longer in the tray.
     void bringBack();
-    // The minimised window into the tray: hidden once its icon is there, whether added now or kept by the shell;
-    // otherwise it stays on the taskbar and the icon is offered again from the retry timer.
-    void toTray();
-    void setTrayRetrying(bool retrying);
+    // The minimised window into the tray, hidden, once its icon is there, whether added now or kept by the shell;
+    // false when the shell took neither, and the window stays on the taskbar.
+    bool toTray();
+    // The retry timer runs while `left` retries are to come.
+    void setTrayRetries(int left);
 
     MainView& view_;
     MainServices services_;
@@ -90,7 +91,6 @@ private:
     std::unique_ptr<WinampAPI> Player;
     TrayRecordBytes TrayIconData{};
     bool inTray_ = false;
-    bool trayRetrying_ = false;
     int trayRetriesLeft_ = 0;
     bool announcing_ = false;
     bool titleChangedWhileAnnouncing_ = false;

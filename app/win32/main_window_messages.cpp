@@ -94,13 +94,12 @@ LRESULT Win32MainView::drawAndFocus(UINT message, WPARAM wParam, LPARAM lParam) 
             useDpi(HIWORD(wParam));
             return 0;
         }
-        case kGetDpiScaledSize:
+        case kGetDpiScaledSize: {
             // The frame scales apart from the client area, so only the window knows its size at another DPI.
-            {
-                const RECT frame = frameAt(static_cast<int>(wParam));
-                *reinterpret_cast<SIZE*>(lParam) = {frame.right - frame.left, frame.bottom - frame.top};
-                return TRUE;
-            }
+            const RECT frame = frameAt(static_cast<int>(wParam));
+            *reinterpret_cast<SIZE*>(lParam) = {frame.right - frame.left, frame.bottom - frame.top};
+            return TRUE;
+        }
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) {
                 keyboard_.deactivated(window_);
