@@ -37,7 +37,7 @@ inline constexpr std::array<ChatClientInfo, kClientCount> kClients = {{
     {"Yahoo", L"\\yahoo.txt",
      L"<font name=\"Tahoma\">Marquill AMP (Yahoo) Now playing %s - <b>Track Time:</b> [%tt] - <b>Track Number:</b> "
      L"[%tn] - [%tp] Played - <b>Total Tracks:</b> %tl - My local Time: %t - Date: %d",
-     &ChatDrivers::SendToYahoo, MessageMarkup::Html, false},
+     &ChatDrivers::SendToYahoo, MessageMarkup::Plain, false},
     {"Mirc", L"\\mirc.txt",
      L"\x03"
      L"0,1 \x02\u00AB\x02 \x03"

@@ -23,6 +23,8 @@ constexpr const char* kGtkChildClass = "gdkWindowChild";
 constexpr const wchar_t* kGtkTestText = L"The New Text";
 constexpr const wchar_t* kApplicationTitle = L"" MARQUILL_PRODUCT_NAME;
 constexpr const wchar_t* kCaption = L"" MARQUILL_PRODUCT_NAME " " MARQUILL_VERSION_MAJOR_TEXT;  // "MarquillAmp 1"
+// A chat window that answers slowly, but answers, would cost up to the answer bound on every 5 ms tick.
+constexpr double kWaitingRetrySeconds = 0.25;
 
 // A step that fails is skipped and the handler goes on with the next one; nothing is reported.
 template <typename Step>
@@ -244,7 +246,7 @@ void MainController::announce() {
     LocalTimeTexts now = services_.clock.localTimeTexts();
     values.timeOfDay = std::move(now.timeOfDay);
     values.date = std::move(now.date);
-    for (int client = 0; client < kClientCount; ++client) {
+    for (int client = 0; client < kClientCount && !titleChangedWhileAnnouncing_; ++client) {
         const ChatClientInfo& info = kClients[static_cast<std::size_t>(client)];
         guarded([&] {
             const std::wstring templateText = view_.text(id::txtData(client));
@@ -255,6 +257,7 @@ void MainController::announce() {
                                                                : ComposeMessage(templateText, values, info.markup);
             if ((drivers_.*info.send)(message) == Delivery::InputHasText) {
                 waiting_[static_cast<std::size_t>(client)] = WaitingMessage{values.title, message};
+                lastAskedWaiting_ = services_.clock.secondsSinceMidnight();
             }
         });
     }
@@ -263,9 +266,16 @@ void MainController::announce() {
 void MainController::retryWaiting() {
     const bool anyWaiting =
         std::any_of(waiting_.begin(), waiting_.end(), [](const auto& message) { return message.has_value(); });
-    if (anyWaiting && !announcing_) {
-        oneAtATime(&MainController::deliverWaiting);
+    if (!anyWaiting || announcing_) {
+        return;
     }
+    const double now = services_.clock.secondsSinceMidnight();
+    const double since = now - lastAskedWaiting_;  // below 0 past midnight, or with the clock set back
+    if (since >= 0 && since < kWaitingRetrySeconds) {
+        return;
+    }
+    lastAskedWaiting_ = now;
+    oneAtATime(&MainController::deliverWaiting);
 }
 
 void MainController::deliverWaiting() {
@@ -273,7 +283,7 @@ void MainController::deliverWaiting() {
     if (!guarded([&] { title = view_.text(id::kTxtTitle); })) {
         return;
     }
-    for (int client = 0; client < kClientCount; ++client) {
+    for (int client = 0; client < kClientCount && !titleChangedWhileAnnouncing_; ++client) {
         std::optional<WaitingMessage>& message = waiting_[static_cast<std::size_t>(client)];
         if (!message) {
             continue;

@@ -68,11 +68,13 @@ private:
     };
 
     // Composes each client's message from its template and the holders, read once for all four, and hands it to
-    // the client's driver; nothing for an empty title. What waited for an earlier title is dropped.
+    // the client's driver; nothing for an empty title. What waited for an earlier title is dropped, and a change of
+    // title raised meanwhile ends the delivery: the old song goes to no client after it.
     void announce();
     // Runs `work`, then each title change raised inside it, once, as announcements of their own.
     void oneAtATime(void (MainController::*work)());
-    // From the tick: each waiting message tried again while its song plays; nothing to do when none waits.
+    // From the tick: each waiting message tried again while its song plays, at most every kWaitingRetrySeconds;
+    // nothing to do when none waits.
     void retryWaiting();
     void deliverWaiting();
     // Normal state, in front, shown, and no longer in the tray.
@@ -95,6 +97,7 @@ private:
     bool announcing_ = false;
     bool titleChangedWhileAnnouncing_ = false;
     std::array<std::optional<WaitingMessage>, kClientCount> waiting_;
+    double lastAskedWaiting_ = 0;  // when a chat window with a draft was last asked, in seconds since midnight
 };
 
 }  // namespace marquill

@@ -4,6 +4,12 @@
 #include "platform/win32_numbers.h"
 
 namespace marquill {
+namespace {
+
+constexpr std::uint32_t kDraftProbeCharacters = 8;
+
+}  // namespace
+
 ChatDrivers::ChatDrivers(WindowServices& windows) : windows_(windows) {}
 
 Delivery ChatDrivers::SendToAIM(std::wstring text) {
@@ -39,8 +45,10 @@ Delivery ChatDrivers::deliver(WindowHandle input,
     if (input == 0 || sendTarget == 0) {
         return Delivery::NotSent;
     }
-    // One character tells whether the box holds any.
-    const std::optional<std::int32_t> copied = windows_.sendGetTextTimeout(input, 2, kAnswerTimeoutMs);
+    // Any character copied tells that the box holds text; a few characters of room, so that a character of two
+    // bytes in the code page always fits.
+    const std::optional<std::int32_t> copied =
+        windows_.sendGetTextTimeout(input, kDraftProbeCharacters, kAnswerTimeoutMs);
     if (!copied) {
         return Delivery::NotSent;
     }

@@ -180,6 +180,8 @@ LRESULT FakePlayer::answer(WPARAM wParam, LPARAM lParam) {
             return wParam == 1 ? replies_.lengthSeconds : replies_.positionMs;
         case 124:
             return replies_.playlistLength;
+        case 125:
+            return replies_.listPosition;
         default:
             return 0;
     }

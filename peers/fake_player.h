@@ -15,18 +15,21 @@ namespace marquill::peers {
 // plain one, and query 104 answers 1, 3 or 0.
 enum class PlayState { Playing, Paused, Stopped };
 
-// The captions of a player with no song: the player stopped with an empty playlist, and a player that emulates
-// this one's window before its first track.
-inline constexpr const char* kIdleCaption = "Winamp 5.9.2.10042";
+// The captions of a player with no song: the player stopped with an empty playlist ("Winamp" and its version
+// string, APP_VERSION_STRING of the player's released source, buildType.h), and a player that emulates this one's
+// window before its first track.
+inline constexpr const char* kIdleCaption = "Winamp 5.9.2 Build 10042";
 inline constexpr const char* kEmulatorStartCaption = "Winamp v1.x";
 
-// The replies of the player's queries: 0 version, 104 status, 105 with data 0 and 1, 124 playlist length.
+// The replies of the player's queries: 0 version, 104 status, 105 with data 0 and 1, 124 playlist length, 125 the
+// 0-based playlist position (which a caption shows only while the player's option to number it is on).
 struct PlayerReplies {
     std::int32_t version = 0x5094;
     std::int32_t status = 1;
     std::int32_t positionMs = 0;
     std::int32_t lengthSeconds = 0;
     std::int32_t playlistLength = 0;
+    std::int32_t listPosition = 0;
 };
 
 // The player's main window, class "Winamp v1.x". It answers the queries from its replies (other codes: 0), keeps

@@ -54,10 +54,11 @@ public:
                                                                const std::wstring& text,
                                                                std::uint32_t timeoutMs) = 0;
 
-    // WM_GETTEXT into a buffer of `maxCharacters` (SendMessageTimeoutA, bounded as above): how many characters the
-    // window copied, at most maxCharacters - 1; nothing as above. Not WM_GETTEXTLENGTH: Wine 8 waits for a hung
-    // window's answer to it as long as the window hangs, whatever the timeout (measured), which Windows documents
-    // otherwise.
+    // WM_GETTEXT into a buffer of `maxCharacters` (bounded as above): how many characters the window copied, at most
+    // maxCharacters - 1; nothing as above. A Unicode window is asked with the W call: asked with the A call, Windows
+    // may cut its text to half the buffer on the way, and a first character of two bytes in the code page to none. Not
+    // WM_GETTEXTLENGTH: Wine 8 waits for a hung window's answer to it as long as the window hangs, whatever the timeout
+    // (measured), which Windows documents otherwise.
     virtual std::optional<std::int32_t> sendGetTextTimeout(WindowHandle window,
                                                            std::uint32_t maxCharacters,
                                                            std::uint32_t timeoutMs) = 0;

@@ -8,6 +8,7 @@ namespace {
 const std::wstring kPlayerName = L"Winamp";
 const std::wstring kPlayerSuffix = L" - " + kPlayerName;
 const std::wstring kNumberEnd = L". ";
+const std::wstring kBuild = L" Build ";
 
 bool isDigit(wchar_t character) {
     return character >= L'0' && character <= L'9';
@@ -22,14 +23,24 @@ std::wstring trimBlanks(const std::wstring& text) {
     return text.substr(first, text.find_last_not_of(L' ') - first + 1);
 }
 
-// An optional sign followed by one or more decimal digits, of any count, and nothing else.
-bool isSignedDecimal(const std::wstring& text) {
-    const std::size_t digits = !text.empty() && (text[0] == L'+' || text[0] == L'-') ? 1 : 0;
-    return text.size() > digits && std::all_of(text.begin() + static_cast<std::ptrdiff_t>(digits), text.end(), isDigit);
+bool isDigits(const std::wstring& text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
 }
 
-// The player's own name, alone or with its version («Winamp», «Winamp 5.9.2.10042», «Winamp v1.x»): what the
-// player shows stopped with an empty playlist, and what a player emulating its window shows before its first track.
+// An optional sign followed by one or more decimal digits, of any count, and nothing else.
+bool isSignedDecimal(const std::wstring& text) {
+    const std::size_t sign = !text.empty() && (text[0] == L'+' || text[0] == L'-') ? 1 : 0;
+    return isDigits(text.substr(sign));
+}
+
+bool isVersionWord(const std::wstring& word) {
+    const std::size_t digit = !word.empty() && word[0] == L'v' ? 1 : 0;
+    return word.size() > digit && isDigit(word[digit]) && word.find(L' ') == std::wstring::npos;
+}
+
+// The player's own name, alone or with its version: what the player shows stopped with an empty playlist
+// («Winamp 5.9.2 Build 10042», its version string), and what a player emulating its window shows before its first
+// track («Winamp v1.x»).
 bool namesNoSong(const std::wstring& titleText) {
     if (titleText.compare(0, kPlayerName.size(), kPlayerName) != 0) {
         return false;
@@ -37,10 +48,27 @@ bool namesNoSong(const std::wstring& titleText) {
     if (titleText.size() == kPlayerName.size()) {
         return true;
     }
-    const std::wstring version = titleText.substr(kPlayerName.size() + 1);
-    const bool versionStart =
-        !version.empty() && (isDigit(version[0]) || (version[0] == L'v' && version.size() > 1 && isDigit(version[1])));
-    return titleText[kPlayerName.size()] == L' ' && versionStart && version.find(L' ') == std::wstring::npos;
+    if (titleText[kPlayerName.size()] != L' ') {
+        return false;
+    }
+    std::wstring version = titleText.substr(kPlayerName.size() + 1);
+    const std::size_t build = version.find(kBuild);
+    if (build != std::wstring::npos && isDigits(version.substr(build + kBuild.size()))) {
+        version.resize(build);
+    }
+    return isVersionWord(version);
+}
+
+// The signed decimal right before the first ". ", or nothing. Trimmed with the dot, so the number must stand right
+// before it: «12 . Song» has none.
+std::wstring playlistNumberText(const std::wstring& titleText) {
+    const std::size_t dot = titleText.find(kNumberEnd);
+    if (dot == std::wstring::npos) {
+        return {};
+    }
+    std::wstring number = trimBlanks(titleText.substr(0, dot + 1));
+    number.pop_back();
+    return isSignedDecimal(number) ? number : std::wstring();
 }
 
 }  // namespace
@@ -67,15 +95,13 @@ std::wstring songTitleFrom(const std::wstring& titleText) {
     return title;
 }
 
+bool hasPlaylistNumber(const std::wstring& titleText) {
+    return !playlistNumberText(titleText).empty();
+}
+
 std::int16_t trackNumberFrom(const std::wstring& titleText) {
-    const std::size_t dot = titleText.find(kNumberEnd);
-    if (dot == std::wstring::npos) {
-        return 0;
-    }
-    // Trimmed with the dot, so the number must stand right before it: «12 . Song» has none.
-    std::wstring number = trimBlanks(titleText.substr(0, dot + 1));
-    number.pop_back();
-    if (!isSignedDecimal(number)) {
+    const std::wstring number = playlistNumberText(titleText);
+    if (number.empty()) {
         return 0;
     }
     const bool negative = number[0] == L'-';

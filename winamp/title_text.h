@@ -16,8 +16,11 @@ std::wstring withoutBackspaces(std::wstring titleText);
 // playlist number and ". " («12. »), keeps what follows its dot with blanks trimmed at both ends.
 std::wstring songTitleFrom(const std::wstring& titleText);
 
-// The number before the first ". ": optional sign and decimal digits right before the dot; 0 when there is no such
-// number or it does not fit 16 bits.
+// Whether the caption holds a playlist number: optional sign and decimal digits right before the first ". ",
+// whatever their value. The player shows it only while its option to do so is on.
+bool hasPlaylistNumber(const std::wstring& titleText);
+
+// The playlist number of the caption; 0 when there is none or it does not fit 16 bits.
 std::int16_t trackNumberFrom(const std::wstring& titleText);
 
 }  // namespace marquill

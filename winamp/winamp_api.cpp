@@ -25,6 +25,13 @@ std::int32_t answered(const std::optional<std::int32_t>& reply) {
     return *reply;
 }
 
+std::int16_t trackNumberOf(const std::wstring& caption, const std::optional<std::int32_t>& listPosition) {
+    if (!listPosition) {
+        return trackNumberFrom(caption);
+    }
+    return *listPosition >= 0 && *listPosition < INT16_MAX ? static_cast<std::int16_t>(*listPosition + 1) : 0;
+}
+
 }  // namespace
 
 std::wstring PlayerReading::SongTitle() const {
@@ -37,7 +44,7 @@ std::wstring PlayerReading::TrackTime() const {
 }
 
 std::int16_t PlayerReading::TrackNumber() const {
-    return trackNumberFrom(caption);
+    return trackNumberOf(caption, listPosition);
 }
 
 std::optional<std::int32_t> PlayerReading::TrackTimePercent() const {
@@ -127,7 +134,8 @@ void WinampAPI::VolumeDown() {
 }
 
 std::int16_t WinampAPI::TrackNumber() {
-    return trackNumberFrom(titleText());
+    const std::wstring caption = titleText();
+    return trackNumberOf(caption, listPositionFor(caption));
 }
 
 std::int16_t WinampAPI::TracksInPlaylist() {
@@ -164,6 +172,7 @@ PlayerReading WinampAPI::read() {
     reading.positionMs = query(kQueryOutputTime, kOutputTimePosition);
     reading.lengthSeconds = query(kQueryOutputTime, kOutputTimeLength);
     reading.playlistLength = query(kQueryPlaylistLength, 0);
+    reading.listPosition = listPositionFor(reading.caption);
     return reading;
 }
 
@@ -181,6 +190,13 @@ std::optional<std::int32_t> WinampAPI::query(std::int32_t queryCode, std::int32_
     const std::optional<std::int32_t> reply = windows_.sendMessageTimeout(
         hWinamp, kQueryMessage, static_cast<std::uint32_t>(data), queryCode, kAnswerTimeoutMs);
     return hWinamp == 0 ? 0 : reply;  // without a window the call fails, and the failed call's result is 0
+}
+
+std::optional<std::int32_t> WinampAPI::listPositionFor(const std::wstring& caption) {
+    if (hWinamp == 0 || hasPlaylistNumber(caption) || songTitleFrom(caption).empty()) {
+        return std::nullopt;
+    }
+    return query(kQueryListPosition, 0);
 }
 
 std::int32_t WinampAPI::PostCommand(std::int32_t commandId, std::int32_t extra) {

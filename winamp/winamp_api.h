@@ -28,9 +28,12 @@ struct PlayerReading {
     std::optional<std::int32_t> positionMs = 0;
     std::optional<std::int32_t> lengthSeconds = 0;
     std::optional<std::int32_t> playlistLength = 0;
+    // The 0-based playlist position, asked only for a song whose caption holds no playlist number.
+    std::optional<std::int32_t> listPosition;
 
     std::wstring SongTitle() const;
     std::wstring TrackTime() const;
+    // The caption's playlist number; without one, the position the player answered, counted from 1.
     std::int16_t TrackNumber() const;
     // Nothing for a length of 0 or less: a percent of an unknown length means nothing to anyone.
     std::optional<std::int32_t> TrackTimePercent() const;
@@ -71,7 +74,7 @@ public:
     void Rewind();
 
     // The polling tick's reading of the player: one lookup, then the caption, position, length and playlist
-    // length of the window found, in that order.
+    // length of the window found, in that order, and the playlist position where the caption needs it.
     PlayerReading read();
 
 private:
@@ -80,6 +83,8 @@ private:
     std::int32_t answeredQuery(std::int32_t queryCode, std::int32_t data);
     // A query to the window of the latest lookup: 0 without one, nothing when it did not answer.
     std::optional<std::int32_t> query(std::int32_t queryCode, std::int32_t data);
+    // The player's playlist position for a song whose caption shows no number (the player's option is off).
+    std::optional<std::int32_t> listPositionFor(const std::wstring& caption);
     std::int32_t PostCommand(std::int32_t commandId, std::int32_t extra);
     void FindWinamp();
     std::wstring titleText();

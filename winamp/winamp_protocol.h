@@ -17,6 +17,7 @@ constexpr std::int32_t kQueryVersion = 0;
 constexpr std::int32_t kQueryStatus = 104;
 constexpr std::int32_t kQueryOutputTime = 105;  // data 0: position in ms; data 1: length in seconds
 constexpr std::int32_t kQueryPlaylistLength = 124;
+constexpr std::int32_t kQueryListPosition = 125;  // 0-based
 
 constexpr std::int32_t kOutputTimePosition = 0;
 constexpr std::int32_t kOutputTimeLength = 1;

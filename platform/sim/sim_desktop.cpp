@@ -200,10 +200,11 @@ std::optional<std::int32_t> SimDesktop::sendTextMessageTimeout(WindowHandle wind
 std::optional<std::int32_t> SimDesktop::sendGetTextTimeout(WindowHandle window,
                                                            std::uint32_t maxCharacters,
                                                            std::uint32_t timeoutMs) {
+    const Window* target = find(window);
     const std::optional<std::int32_t> reply =
         deliverSent(window, SimMessage{wm::kGetText, maxCharacters, 0, {}, false});
-    record("SendMessageTimeoutA(" + number(window) + ", WM_GETTEXT, " + number(maxCharacters) + ", buffer, " +
-           number(timeoutMs) + ") = " + replyText(reply));
+    record(std::string(target && target->unicode ? "SendMessageTimeoutW(" : "SendMessageTimeoutA(") + number(window) +
+           ", WM_GETTEXT, " + number(maxCharacters) + ", buffer, " + number(timeoutMs) + ") = " + replyText(reply));
     return reply;
 }
 

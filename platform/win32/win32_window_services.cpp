@@ -19,6 +19,29 @@ std::optional<std::int32_t> replyOf(LRESULT answered, DWORD_PTR reply) {
     return static_cast<std::int32_t>(reply);
 }
 
+// A message whose lParam points to our memory, as the W call to a Unicode window and the A call to any other, so
+// that the system converts nothing on the way.
+std::optional<std::int32_t> sendWithPointer(bool unicode,
+                                            HWND target,
+                                            UINT message,
+                                            WPARAM wParam,
+                                            LPARAM lParam,
+                                            UINT timeoutMs) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(target, &processId);
+    if (processId == GetCurrentProcessId()) {
+        // A timed-out send to a window of this process may still be handled later, with lParam pointing to memory
+        // that is gone by then; our own windows are no outside program to guard against.
+        return static_cast<std::int32_t>(unicode ? SendMessageW(target, message, wParam, lParam)
+                                                 : SendMessageA(target, message, wParam, lParam));
+    }
+    DWORD_PTR reply = 0;
+    constexpr UINT kFlags = SMTO_NORMAL | SMTO_ABORTIFHUNG;
+    const LRESULT answered = unicode ? SendMessageTimeoutW(target, message, wParam, lParam, kFlags, timeoutMs, &reply)
+                                     : SendMessageTimeoutA(target, message, wParam, lParam, kFlags, timeoutMs, &reply);
+    return replyOf(answered, reply);
+}
+
 }  // namespace
 
 Win32WindowServices::Win32WindowServices(const AnsiCodec& codec) : codec_(codec) {}
@@ -54,36 +77,16 @@ std::optional<std::int32_t> Win32WindowServices::sendTextMessageTimeout(WindowHa
     const bool unicode = IsWindowUnicode(target);
     const std::string bytes = unicode ? std::string() : codec_.toAnsi(text);
     const LPARAM lParam = unicode ? reinterpret_cast<LPARAM>(text.c_str()) : reinterpret_cast<LPARAM>(bytes.c_str());
-    DWORD processId = 0;
-    GetWindowThreadProcessId(target, &processId);
-    if (processId == GetCurrentProcessId()) {
-        // A timed-out send to a window of this process may still be handled later, with lParam pointing to text
-        // that is gone by then; our own windows are no outside program to guard against.
-        return unicode ? SendMessageW(target, message, wParam, lParam) : SendMessageA(target, message, wParam, lParam);
-    }
-    DWORD_PTR reply = 0;
-    constexpr UINT kFlags = SMTO_NORMAL | SMTO_ABORTIFHUNG;
-    const LRESULT answered = unicode ? SendMessageTimeoutW(target, message, wParam, lParam, kFlags, timeoutMs, &reply)
-                                     : SendMessageTimeoutA(target, message, wParam, lParam, kFlags, timeoutMs, &reply);
-    return replyOf(answered, reply);
+    return sendWithPointer(unicode, target, message, wParam, lParam, timeoutMs);
 }
 
 std::optional<std::int32_t> Win32WindowServices::sendGetTextTimeout(WindowHandle window,
                                                                     std::uint32_t maxCharacters,
                                                                     std::uint32_t timeoutMs) {
     const HWND target = toHwnd(window);
-    std::string buffer(maxCharacters, '\0');
-    const LPARAM lParam = reinterpret_cast<LPARAM>(buffer.data());
-    DWORD processId = 0;
-    GetWindowThreadProcessId(target, &processId);
-    if (processId == GetCurrentProcessId()) {
-        // As for text sent: a timed-out message to our own process may be handled after the buffer is gone.
-        return static_cast<std::int32_t>(SendMessageA(target, WM_GETTEXT, maxCharacters, lParam));
-    }
-    DWORD_PTR reply = 0;
-    const LRESULT answered = SendMessageTimeoutA(target, WM_GETTEXT, maxCharacters, lParam,
-                                                 SMTO_NORMAL | SMTO_ABORTIFHUNG, timeoutMs, &reply);
-    return replyOf(answered, reply);
+    std::wstring buffer(maxCharacters, L'\0');  // room for that many characters of either width
+    return sendWithPointer(IsWindowUnicode(target), target, WM_GETTEXT, maxCharacters,
+                           reinterpret_cast<LPARAM>(buffer.data()), timeoutMs);
 }
 
 std::int32_t Win32WindowServices::postMessage(WindowHandle window,

@@ -81,14 +81,14 @@ TEST(ChatDrivers, EachDriverReachesTheInputItsChainNames) {
     } cases[] = {
         {"AIM",
          [](ChatDrivers& d) { d.SendToAIM(L"hi <b>there</b>"); },
-         {"input: sent WM_GETTEXT 2 0", "input: sent WM_SETTEXT 0 \"hi <b>there</b>\"",
+         {"input: sent WM_GETTEXT 8 0", "input: sent WM_SETTEXT 0 \"hi <b>there</b>\"",
           "send: posted WM_LBUTTONDOWN 0 0", "send: posted WM_LBUTTONUP 0 0"}},
         {"AOL",
          [](ChatDrivers& d) { d.SendToAOL(L"hi"); },
-         {"input: sent WM_GETTEXT 2 0", "input: sent WM_SETTEXT 0 \"hi\"", "input: sent WM_CHAR 13 0"}},
+         {"input: sent WM_GETTEXT 8 0", "input: sent WM_SETTEXT 0 \"hi\"", "input: sent WM_CHAR 13 0"}},
         {"Yahoo",
          [](ChatDrivers& d) { d.SendToYahoo(L"hi"); },
-         {"input: sent WM_GETTEXT 2 0", "input: sent WM_SETTEXT 0 \"hi\"", "send: posted WM_LBUTTONDOWN 0 0",
+         {"input: sent WM_GETTEXT 8 0", "input: sent WM_SETTEXT 0 \"hi\"", "send: posted WM_LBUTTONDOWN 0 0",
           "send: posted WM_LBUTTONUP 0 0"}},
         {"mIRC",
          [](ChatDrivers& d) {
@@ -96,7 +96,7 @@ TEST(ChatDrivers, EachDriverReachesTheInputItsChainNames) {
                  L"\x03"
                  L"4hi");
          },
-         {"input: sent WM_GETTEXT 2 0",
+         {"input: sent WM_GETTEXT 8 0",
           "input: sent WM_SETTEXT 0 \"\x03"
           "4hi\"",
           "input: sent WM_CHAR 13 0"}},
@@ -218,31 +218,40 @@ TEST(ChatDrivers, TheSendActionFollowsOnlyOurTextInAnEmptyBox) {
          [](SimPeerTree& t) { t.type("input", L"draft"); },
          [](ChatDrivers& d) { return d.SendToAIM(L"x"); },
          Delivery::InputHasText,
-         {"input: sent WM_GETTEXT 2 0"}},
+         {"input: sent WM_GETTEXT 8 0"}},
         {"AOL with a draft",
          ChatClient::AOL,
          [](SimPeerTree& t) { t.type("input", L"draft"); },
          [](ChatDrivers& d) { return d.SendToAOL(L"x"); },
          Delivery::InputHasText,
-         {"input: sent WM_GETTEXT 2 0"}},
+         {"input: sent WM_GETTEXT 8 0"}},
         {"Yahoo with a blank",
          ChatClient::Yahoo,
          [](SimPeerTree& t) { t.type("input", L" "); },
          [](ChatDrivers& d) { return d.SendToYahoo(L"x"); },
          Delivery::InputHasText,
-         {"input: sent WM_GETTEXT 2 0"}},
+         {"input: sent WM_GETTEXT 8 0"}},
         {"mIRC with a draft",
          ChatClient::Mirc,
          [](SimPeerTree& t) { t.type("input", L"draft"); },
          [](ChatDrivers& d) { return d.SendToMirc(L"x"); },
          Delivery::InputHasText,
-         {"input: sent WM_GETTEXT 2 0"}},
+         {"input: sent WM_GETTEXT 8 0"}},
+        {"mIRC with a draft in Japanese, its window a Unicode one",
+         ChatClient::Mirc,
+         [](SimPeerTree& t) {
+             t.desktop().setUnicode(t.window("input"), true);
+             t.type("input", L"\u3042\u3044");
+         },
+         [](ChatDrivers& d) { return d.SendToMirc(L"x"); },
+         Delivery::InputHasText,
+         {"input: sent WM_GETTEXT 8 0"}},
         {"mIRC with an empty box",
          ChatClient::Mirc,
          [](SimPeerTree&) {},
          [](ChatDrivers& d) { return d.SendToMirc(L"x"); },
          Delivery::Sent,
-         {"input: sent WM_GETTEXT 2 0", "input: sent WM_SETTEXT 0 \"x\"", "input: sent WM_CHAR 13 0"}},
+         {"input: sent WM_GETTEXT 8 0", "input: sent WM_SETTEXT 0 \"x\"", "input: sent WM_CHAR 13 0"}},
     };
     for (const auto& c : cases) {
         ChatDesktop chat;
@@ -313,10 +322,10 @@ TEST(ChatDrivers, AMessageIsOneTextAndOneSendAction) {
         Lines expected;
     } cases[] = {
         {L"line 1\r\nline 2",
-         {"input: sent WM_GETTEXT 2 0", "input: sent WM_SETTEXT 0 \"line 1\r\nline 2\"", "input: sent WM_CHAR 13 0"}},
-        {L"", {"input: sent WM_GETTEXT 2 0", "input: sent WM_SETTEXT 0 \"\"", "input: sent WM_CHAR 13 0"}},
+         {"input: sent WM_GETTEXT 8 0", "input: sent WM_SETTEXT 0 \"line 1\r\nline 2\"", "input: sent WM_CHAR 13 0"}},
+        {L"", {"input: sent WM_GETTEXT 8 0", "input: sent WM_SETTEXT 0 \"\"", "input: sent WM_CHAR 13 0"}},
         {L"Caf\u00e9 \u3042",
-         {"input: sent WM_GETTEXT 2 0", "input: sent WM_SETTEXT 0 \"Caf\xE9 ?\"", "input: sent WM_CHAR 13 0"}},
+         {"input: sent WM_GETTEXT 8 0", "input: sent WM_SETTEXT 0 \"Caf\xE9 ?\"", "input: sent WM_CHAR 13 0"}},
     };
     for (const auto& c : cases) {
         ChatDesktop chat;
@@ -350,9 +359,9 @@ TEST(ChatDrivers, AHungChatWindowCostsBoundedSendsOnly) {
             sends.push_back(call);
         }
     }
-    EXPECT_EQ(sends, (Lines{"SendMessageTimeoutA(" + e + ", WM_GETTEXT, 2, buffer, 5000) = 0",
+    EXPECT_EQ(sends, (Lines{"SendMessageTimeoutA(" + e + ", WM_GETTEXT, 8, buffer, 5000) = 0",
                             "SendMessageTimeoutA(" + e + ", WM_SETTEXT, 0, \"m\", 5000) = no answer",
-                            "SendMessageTimeoutA(" + i + ", WM_GETTEXT, 2, buffer, 5000) = no answer"}));
+                            "SendMessageTimeoutA(" + i + ", WM_GETTEXT, 8, buffer, 5000) = no answer"}));
     EXPECT_EQ(chat.received(), Lines{});
 }
 

@@ -33,6 +33,8 @@ struct SimPlayer {
                 return message.wParam == winamp::kOutputTimeLength ? lengthSeconds : positionMs;
             case winamp::kQueryPlaylistLength:
                 return playlistLength;
+            case winamp::kQueryListPosition:
+                return listPosition;
             default:
                 return otherReply;
         }
@@ -45,6 +47,7 @@ struct SimPlayer {
     std::int32_t positionMs = 65000;
     std::int32_t lengthSeconds = 185;
     std::int32_t playlistLength = 12;
+    std::int32_t listPosition = 11;
     std::int32_t otherReply = 77;
     std::vector<std::int32_t> commands;
 };

@@ -55,7 +55,10 @@ TEST(TitleText, ThePlayersOwnNameIsNoSong) {
     const TitleCase cases[] = {
         {L"Winamp", L"", 0},
         {L"Winamp v1.x", L"", 0},
-        {L"Winamp 5.9.2.10042", L"", 0},
+        {L"Winamp 5.9.2 Build 10042", L"", 0},
+        {L"Winamp Build 10042", L"Winamp Build 10042", 0},
+        {L"Winamp 5.9.2 Build", L"Winamp 5.9.2 Build", 0},
+        {L"Winamp 5.9.2 Build 10042 Remix", L"Winamp 5.9.2 Build 10042 Remix", 0},
         {L"Winamp 2.95", L"", 0},
         {L"Winamp 5", L"", 0},
         {L"3. Winamp 5 - Winamp", L"Winamp 5", 3},

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "platform/sim/fake_clock.h"
@@ -108,6 +109,34 @@ TEST_F(WinampApiTest, RepliesBecomeResults) {
     EXPECT_EQ(api.OtherCommand(40045, 0), 1);
     api.Play();
     EXPECT_EQ(player.commands, (std::vector<std::int32_t>{40045, 40045}));
+}
+
+// With the player's option to show the playlist number off, "%tn" would read 0 in every announcement: the player
+// is asked for its position then, and only then (no song, no player, a caption with a number: no extra query).
+TEST_F(WinampApiTest, WithoutANumberInTheCaptionTheTrackNumberIsThePlayersPosition) {
+    const struct {
+        const wchar_t* caption;
+        std::int32_t position;
+        std::int16_t number;
+        bool asked;
+    } cases[] = {
+        {L"Artist - Song - Winamp", 11, 12, true},        {L"Artist - Song - Winamp", 32766, 32767, true},
+        {L"Artist - Song - Winamp", 32767, 0, true},      {L"Artist - Song - Winamp", -1, 0, true},
+        {L"40000. Artist - Song - Winamp", 11, 0, false}, {L"0. Artist - Song - Winamp", 11, 0, false},
+        {L"Winamp 5.9.2 Build 10042", 0, 0, false},
+    };
+    for (const auto& c : cases) {
+        test::SimPlayer player(desktop, c.caption);
+        player.listPosition = c.position;
+        WinampAPI api(desktop, clock, pump);
+        desktop.clearCalls();
+        EXPECT_EQ(api.read().TrackNumber(), c.number) << c.caption << " " << c.position;
+        EXPECT_EQ(api.TrackNumber(), c.number) << c.caption << " " << c.position;
+        const auto asked = std::count_if(desktop.calls().begin(), desktop.calls().end(),
+                                         [](const std::string& call) { return call.find(", 125, ") != call.npos; });
+        EXPECT_EQ(asked, c.asked ? 2 : 0) << c.caption << " " << c.position;
+        desktop.destroyWindow(player.window);
+    }
 }
 
 enum class Outcome { Value, Overflow, DivisionByZero, Unknown };
