@@ -43,7 +43,7 @@ MainController::MainController(MainView& view, const MainServices& services)
     : view_(view),
       services_(services),
       store_(services.files, services.codec, templateFileNames()),
-      drivers_(services.windows) {}
+      drivers_(services.windows, services.memory) {}
 
 MainController::~MainController() {
     // A session that ends without a close request (WM_QUIT) must not leave an icon that leads nowhere.

@@ -14,6 +14,7 @@
 #include "platform/clock.h"
 #include "platform/event_pump.h"
 #include "platform/files.h"
+#include "platform/shared_memory.h"
 #include "platform/window_services.h"
 #include "winamp/winamp_api.h"
 
@@ -25,6 +26,7 @@ struct MainServices {
     EventPump& events;
     const AnsiCodec& codec;
     Files& files;
+    SharedMemory& memory;
 };
 
 // The event handlers of the main window frmMain: the whole control flow of the program. Each runs to its end on the

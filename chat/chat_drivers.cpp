@@ -1,5 +1,6 @@
 #include "chat/chat_drivers.h"
 
+#include "chat/mirc_command.h"
 #include "platform/window_chain.h"
 #include "platform/win32_numbers.h"
 
@@ -10,7 +11,7 @@ constexpr std::uint32_t kDraftProbeCharacters = 8;
 
 }  // namespace
 
-ChatDrivers::ChatDrivers(WindowServices& windows) : windows_(windows) {}
+ChatDrivers::ChatDrivers(WindowServices& windows, SharedMemory& memory) : windows_(windows), memory_(memory) {}
 
 Delivery ChatDrivers::SendToAIM(std::wstring text) {
     const WindowHandle chat = windows_.findWindow("AIM_ChatWnd");
@@ -33,9 +34,15 @@ Delivery ChatDrivers::SendToYahoo(std::wstring text) {
 }
 
 Delivery ChatDrivers::SendToMirc(std::wstring text) {
-    const WindowHandle editLine =
-        followWindowChain(windows_, "mIRC", {{"MDIClient", 1}, {"mIRC_Channel", 1}, {"Edit", 1}});
-    return deliver(editLine, editLine, text, &ChatDrivers::pressEnter);
+    const WindowHandle channel = followWindowChain(windows_, "mIRC", {{"MDIClient", 1}, {"mIRC_Channel", 1}});
+    if (channel == 0) {
+        return Delivery::NotSent;
+    }
+    // mIRC 6 and older: the edit line. Since 7.0 the editbox is a rich edit, and the command message takes the text.
+    if (const WindowHandle editLine = followChildChain(windows_, channel, {{"Edit", 1}})) {
+        return deliver(editLine, editLine, text, &ChatDrivers::pressEnter);
+    }
+    return sendMircCommands(channel, text);
 }
 
 Delivery ChatDrivers::deliver(WindowHandle input,
@@ -64,6 +71,35 @@ Delivery ChatDrivers::deliver(WindowHandle input,
 
 void ChatDrivers::pressEnter(WindowHandle input) {
     windows_.sendMessageTimeout(input, wm::kChar, kEnterKey, 0, kAnswerTimeoutMs);
+}
+
+Delivery ChatDrivers::sendMircCommands(WindowHandle channel, const std::wstring& text) {
+    Delivery delivery = Delivery::NotSent;
+    for (const std::wstring& line : mirc::commandLines(text)) {
+        if (!sendMircCommand(channel, line)) {
+            return Delivery::NotSent;  // the lines after it would arrive without it
+        }
+        delivery = Delivery::Sent;
+    }
+    return delivery;
+}
+
+bool ChatDrivers::sendMircCommand(WindowHandle channel, const std::wstring& line) {
+    for (std::uint32_t n = 1; n <= mirc::kMappingNames; ++n) {
+        const NewSharedBlock mapping =
+            memory_.createSharedBlock(L"mIRC" + std::to_wstring(n), mirc::kMappingBytes, line);
+        if (mapping.block) {
+            // Held until mIRC has answered. 0: the user switched mIRC's SendMessage server off, or mIRC runs
+            // elevated and Windows filtered the message; neither is ours to mend.
+            return windows_.sendMessageTimeout(channel, mirc::kCommandMessage,
+                                               mirc::kPlainText | mirc::kFloodProtection | mirc::kUnicode,
+                                               static_cast<std::int32_t>(n), kAnswerTimeoutMs) == 1;
+        }
+        if (!mapping.nameTaken) {
+            return false;
+        }
+    }
+    return false;
 }
 
 void ChatDrivers::click(WindowHandle button) {

@@ -2,13 +2,35 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
+#include "platform/win32/owners.h"
 #include "platform/win32/window_procedure.h"
 
 namespace marquill::peers {
 namespace {
 
+// The text of the mapping mIRC's command message names: UTF-16 with `unicode`, else ANSI bytes, up to its NUL or
+// the end of the mapping; nothing when there is no mapping of that name.
+std::optional<std::string> mappedText(LPARAM n, bool unicode) {
+    const win32::KernelHandle mapping(OpenFileMappingW(FILE_MAP_READ, FALSE, mircMappingName(n).c_str()));
+    const win32::MappedView view(mapping ? MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, 0) : nullptr);
+    MEMORY_BASIC_INFORMATION region = {};
+    if (!view || VirtualQuery(view.get(), &region, sizeof region) == 0) {
+        return std::nullopt;
+    }
+    if (unicode) {
+        const auto* text = static_cast<const wchar_t*>(view.get());
+        return utf8FromWide(std::wstring(text, wcsnlen(text, region.RegionSize / sizeof(wchar_t))));
+    }
+    const auto* text = static_cast<const char*>(view.get());
+    return std::string(text, strnlen(text, region.RegionSize));
+}
+
 void ensureClass(const char* className) {
+    if (std::strcmp(className, "RichEdit20W") == 0) {
+        LoadLibraryW(L"riched20.dll");  // registers the rich edit classes; stays for the process
+    }
     WNDCLASSEXA existing = {};
     existing.cbSize = sizeof(existing);
     const HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -34,12 +56,16 @@ struct PeerTree::Node {
     WNDPROC original;
     bool top;
     bool unicode;
+    bool takesCommands;
 
     LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 };
 
 PeerTree::PeerTree(const std::vector<PeerNode>& nodes, const PeerWindowOptions& options)
-    : quitOnClose_(options.quitOnClose), onText_(options.onText), onChar_(options.onChar) {
+    : quitOnClose_(options.quitOnClose),
+      onText_(options.onText),
+      onChar_(options.onChar),
+      onCommand_(options.onCommand) {
     for (const PeerNode& node : nodes) {
         ensureClass(node.className);
         const bool top = node.parent < 0;
@@ -53,15 +79,17 @@ PeerTree::PeerTree(const std::vector<PeerNode>& nodes, const PeerWindowOptions& 
         const std::string title = top ? options.title : "";
         const int width = place.right - place.left;
         const int height = place.bottom - place.top;
+        const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(node.id));
         // A window procedure set with the W call makes the window a Unicode one, whatever its class.
-        const HWND window = options.unicode
-                                ? CreateWindowExW(0, wideFromUtf8(node.className).c_str(), wideFromUtf8(title).c_str(),
-                                                  style, place.left, place.top, width, height, parent, nullptr,
-                                                  GetModuleHandleA(nullptr), &mdi)
-                                : CreateWindowExA(0, node.className, title.c_str(), style, place.left, place.top, width,
-                                                  height, parent, nullptr, GetModuleHandleA(nullptr), &mdi);
+        const HWND window =
+            options.unicode
+                ? CreateWindowExW(0, wideFromUtf8(node.className).c_str(), wideFromUtf8(title).c_str(), style,
+                                  place.left, place.top, width, height, parent, id, GetModuleHandleA(nullptr), &mdi)
+                : CreateWindowExA(0, node.className, title.c_str(), style, place.left, place.top, width, height, parent,
+                                  id, GetModuleHandleA(nullptr), &mdi);
         windows_.push_back(window);
-        nodes_.push_back(std::make_unique<Node>(Node{this, node.label, nullptr, top, options.unicode}));
+        nodes_.push_back(std::make_unique<Node>(
+            Node{this, node.label, nullptr, top, options.unicode, takesMircCommands(node.className)}));
         win32::attachWindow(window, nodes_.back().get());
         const auto procedure = reinterpret_cast<LONG_PTR>(win32::attachedWindowProc<Node>);
         nodes_.back()->original =
@@ -86,6 +114,14 @@ PeerTree::~PeerTree() {
 }
 
 LRESULT PeerTree::Node::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (takesCommands && message == kMircCommand) {
+        const std::optional<std::string> text = mappedText(lParam, (wParam & 8) != 0);
+        tree->recorder_.add(label + " command " + std::to_string(wParam) + " " + text.value_or("(no mapping)"));
+        if (text && tree->onCommand_) {
+            tree->onCommand_(wParam, *text);
+        }
+        return text ? 1 : 0;
+    }
     switch (message) {
         case WM_SETTEXT: {
             const std::string text = lParam == 0 ? ""

@@ -26,6 +26,9 @@ struct PeerWindowOptions {
     // Called with the window and its label after it has recorded a WM_CHAR, inside the sender's call, before the
     // window's class handles it.
     std::function<void(HWND window, const std::string& label, WPARAM code)> onChar;
+    // Called with mIRC's command message that a window took (kMircCommand): its wParam and the text (UTF-8) of the
+    // mapping it named, inside the sender's call.
+    std::function<void(WPARAM how, const std::string& text)> onCommand;
 };
 
 // The windows of one outside program, created in table order on the calling thread (which must pump messages and
@@ -34,8 +37,10 @@ struct PeerWindowOptions {
 // records WM_SETTEXT ("<label> text <text>"), WM_CHAR ("<label> char <code>") and left-button messages
 // ("<label> down", "<label> up"), then handles them as its class does. As a chat client does when it sends, the
 // window labelled "input" is emptied by an Enter it receives and by the release of the button labelled "send".
-// "Button", "Edit" and "MDIClient" are the system's own controls; other classes are plain windows. Nothing else of the
-// real programs is simulated.
+// mIRC's main and channel windows take its command message as mIRC's help describes: they read the mapping it
+// names, record "<label> command <wParam> <text>" and answer 1, or 0 when there is no such mapping.
+// "Button", "Edit", "MDIClient" and "RichEdit20W" are the system's own controls; other classes are plain windows.
+// Nothing else of the real programs is simulated.
 class PeerTree {
 public:
     PeerTree(const std::vector<PeerNode>& nodes, const PeerWindowOptions& options);
@@ -61,6 +66,7 @@ private:
     bool quitOnClose_;
     std::function<void(const std::string& label)> onText_;
     std::function<void(HWND window, const std::string& label, WPARAM code)> onChar_;
+    std::function<void(WPARAM how, const std::string& text)> onCommand_;
 };
 
 // Control characters as C escapes, so a recorded line prints on one line.

@@ -43,7 +43,20 @@ const std::vector<PeerNode>& chatWindowTree(ChatClient client) {
         {"Button", 0, "send"},              // 4th button
         {"Button", 0, "decoy"},
     };
+    // Since 7.0 the editbox is a rich edit, a direct child of the channel window (a screen reader's mIRC module
+    // matches exactly that class and id); the program must never touch it.
     static const std::vector<PeerNode> mirc = {
+        {"mIRC", -1, "frame"},
+        {"MDIClient", 0, "client"},
+        {"MDIClient", 0, "decoy"},
+        {"mIRC_Channel", 1, "channel"},     // the topmost channel window
+        {"RichEdit20W", 3, "input", 32921},
+        {"mIRC_Channel", 1, "decoy"},
+        {"RichEdit20W", 5, "decoy", 32921},
+        {"mIRC_Channel", 2, "decoy"},
+        {"RichEdit20W", 7, "decoy", 32921},
+    };
+    static const std::vector<PeerNode> mirc6 = {
         {"mIRC", -1, "frame"},
         {"MDIClient", 0, "client"},
         {"MDIClient", 0, "decoy"},
@@ -63,9 +76,11 @@ const std::vector<PeerNode>& chatWindowTree(ChatClient client) {
         case ChatClient::Yahoo:
             return yahoo;
         case ChatClient::Mirc:
+            return mirc;
+        case ChatClient::Mirc6:
             break;
     }
-    return mirc;
+    return mirc6;
 }
 // clang-format on
 
@@ -78,9 +93,16 @@ const char* chatClientName(ChatClient client) {
         case ChatClient::Yahoo:
             return "Yahoo";
         case ChatClient::Mirc:
+            return "mIRC";
+        case ChatClient::Mirc6:
             break;
     }
-    return "mIRC";
+    return "mIRC 6";
+}
+
+bool takesMircCommands(const char* className) {
+    const std::string name = className;
+    return name == "mIRC" || name == "mIRC_Channel";
 }
 
 // clang-format off

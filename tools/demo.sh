@@ -78,7 +78,7 @@ awk '{ sub(/\r$/, "") }
          next
      }
      / received:$/ { clients[++c] = $1; next }
-     / text | PRIVMSG / {
+     / text | command | PRIVMSG / {
          for (i = 1; i <= n; i++) if (index($0, titles[i])) { got[c, i]++; own[c, i] += index($0, numbers[i]) > 0 }
      }
      END {

@@ -8,6 +8,7 @@
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_event_pump.h"
 #include "platform/win32/win32_files.h"
+#include "platform/win32/win32_shared_memory.h"
 #include "platform/win32/win32_window_services.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -21,9 +22,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     win32::Win32Clock clock;
     win32::Win32EventPump events;
     win32::Win32Files files;
+    win32::Win32SharedMemory memory;
     win32::SystemAccessibility accessibility;  // outlives the window, whose controls it annotates
     win32::Win32MainView view(instance, codec, accessibility);
-    if (!view.create(MainServices{windows, clock, events, codec, files})) {
+    if (!view.create(MainServices{windows, clock, events, codec, files, memory})) {
         return 1;
     }
 

@@ -48,10 +48,13 @@ void addMessage(std::vector<std::string>& commands,
 
 }  // namespace
 
-std::vector<std::string> mircCommands(const std::string& input, const std::string& channel, const std::string& mask) {
+std::vector<std::string> mircCommands(const std::string& input,
+                                      const std::string& channel,
+                                      const std::string& mask,
+                                      bool plainText) {
     std::vector<std::string> commands;
     for (const std::string& line : inputLines(input)) {
-        if (line[0] != '/') {
+        if (plainText || line[0] != '/') {
             addMessage(commands, channel, line, mask);
             continue;
         }
@@ -95,9 +98,12 @@ FakeMirc::FakeMirc(std::uint16_t port, const std::string& nick, const std::strin
     options.unicode = true;  // mIRC's windows are Unicode ones since version 7
     options.onChar = [this](HWND window, const std::string& label, WPARAM code) {
         if (label == "input" && code == '\r') {
-            send(window);
+            std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+            text.resize(static_cast<std::size_t>(GetWindowTextW(window, &text[0], static_cast<int>(text.size()))));
+            send(utf8FromWide(text), false);
         }
     };
+    options.onCommand = [this](WPARAM how, const std::string& text) { send(text, (how & 2) != 0); };
     tree_ = std::make_unique<PeerTree>(chatWindowTree(ChatClient::Mirc), options);
 }
 
@@ -110,10 +116,8 @@ std::vector<IrcLine> FakeMirc::sent() const {
     return sent_;
 }
 
-void FakeMirc::send(HWND input) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(input)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(input, &text[0], static_cast<int>(text.size()))));
-    for (const std::string& command : mircCommands(utf8FromWide(text), channel_, connection_.mask())) {
+void FakeMirc::send(const std::string& input, bool plainText) {
+    for (const std::string& command : mircCommands(input, channel_, connection_.mask(), plainText)) {
         if (connection_.send(command)) {
             std::lock_guard<std::mutex> lock(mutex_);
             sent_.push_back({connection_.seconds(), command});

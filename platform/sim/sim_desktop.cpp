@@ -312,6 +312,41 @@ bool SimDesktop::notifyIcon(std::uint32_t operation, const TrayRecordBytes& reco
     return result;
 }
 
+// One of our blocks: its name is free again once it is given back.
+class SimDesktop::Block final : public SharedBlock {
+public:
+    Block(SimDesktop& desktop, std::wstring name) : desktop_(desktop), name_(std::move(name)) {}
+    ~Block() override {
+        desktop_.sharedNames_.erase(name_);
+        desktop_.record("CloseHandle(" + desktop_.quoted(name_) + ")");
+    }
+
+private:
+    SimDesktop& desktop_;
+    std::wstring name_;
+};
+
+void SimDesktop::takeSharedName(const std::wstring& name, bool guarded) {
+    sharedNames_[name] = {L"", guarded};
+}
+
+std::optional<std::wstring> SimDesktop::sharedText(const std::wstring& name) const {
+    const auto found = sharedNames_.find(name);
+    return found == sharedNames_.end() ? std::nullopt : std::optional<std::wstring>(found->second.text);
+}
+
+NewSharedBlock SimDesktop::createSharedBlock(const std::wstring& name, std::uint32_t bytes, const std::wstring& text) {
+    const auto taken = sharedNames_.find(name);
+    const std::string call = "CreateFileMappingW(" + quoted(name) + ", " + number(bytes) + ") = ";
+    if (taken != sharedNames_.end()) {
+        record(call + (taken->second.guarded ? "access denied" : "exists"));
+        return {nullptr, true};
+    }
+    sharedNames_[name] = {text, false};
+    record(call + "made");
+    return {std::make_unique<Block>(*this, name), false};
+}
+
 SimDesktop::Window* SimDesktop::find(WindowHandle window) {
     auto it = windows_.find(window);
     return it == windows_.end() ? nullptr : &it->second;

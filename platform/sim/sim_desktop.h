@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/ansi_codec.h"
+#include "platform/shared_memory.h"
 #include "platform/window_services.h"
 
 namespace marquill::sim {
@@ -25,12 +26,12 @@ using MessageHandler = std::function<std::int32_t(const SimMessage&)>;
 // An in-memory desktop of top-level and child windows for unit tests. It answers the window services as Windows
 // does: class names match without regard to case, new top-level windows go on top, new children below their
 // older siblings, FindWindowEx walks children topmost first without wrapping around, titles are read back wide,
-// cut to the caller's buffer, and an ANSI window receives text through the ANSI code page. Every call is recorded,
-// in order, in `calls()`.
+// cut to the caller's buffer, and an ANSI window receives text through the ANSI code page. Its named blocks of
+// shared memory keep their text while the block is held. Every call is recorded, in order, in `calls()`.
 //
 // Not simulated: threads and real blocking (a hung window makes a bounded send time out at once and is recorded
 // as such), message queues (a posted message reaches its handler at once), window geometry and painting.
-class SimDesktop final : public WindowServices {
+class SimDesktop final : public WindowServices, public SharedMemory {
 public:
     explicit SimDesktop(const AnsiCodec& codec);
 
@@ -47,6 +48,12 @@ public:
     // Without a shell (busy, restarting or gone) no tray icon can be added or changed. An icon that is there
     // already cannot be added again, and one that is not cannot be changed.
     void setShellRunning(bool running) { shellRunning_ = running; }
+
+    // Another program's block of shared memory of that name; `guarded`: one this program may not even open (an
+    // elevated program's), which answers "access denied" rather than "exists".
+    void takeSharedName(const std::wstring& name, bool guarded);
+    // The text at the start of the block of that name, while one is held.
+    std::optional<std::wstring> sharedText(const std::wstring& name) const;
 
     WindowHandle foregroundWindow() const { return foreground_; }
     int lastShowCommand(WindowHandle window) const;
@@ -85,8 +92,15 @@ public:
     bool setWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy, std::uint32_t flags)
         override;
     bool notifyIcon(std::uint32_t operation, const TrayRecordBytes& record) override;
+    NewSharedBlock createSharedBlock(const std::wstring& name, std::uint32_t bytes, const std::wstring& text) override;
 
 private:
+    class Block;
+    struct SharedName {
+        std::wstring text;
+        bool guarded = false;
+    };
+
     struct Window {
         std::string className;
         std::wstring title;
@@ -111,6 +125,7 @@ private:
     std::map<WindowHandle, Window> windows_;
     std::vector<WindowHandle> topLevel_;  // topmost first
     std::set<std::pair<WindowHandle, std::uint32_t>> trayIcons_;
+    std::map<std::wstring, SharedName> sharedNames_;
     WindowHandle nextHandle_ = 1;
     WindowHandle foreground_ = 0;
     bool shellRunning_ = true;

@@ -15,7 +15,7 @@ struct HandleCloser {
     void operator()(HANDLE handle) const { Close(handle); }
 };
 
-// An event, file, process or thread.
+// An event, file, file mapping, mutex, process or thread.
 using KernelHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser<CloseHandle>>;
 // A search begun by FindFirstFile.
 using FileSearch = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser<FindClose>>;
@@ -25,6 +25,12 @@ template <typename Owner>
 Owner owned(HANDLE handle) {
     return Owner(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
 }
+
+struct ViewUnmapper {
+    void operator()(void* view) const { UnmapViewOfFile(view); }
+};
+// A view of a file mapping (MapViewOfFile).
+using MappedView = std::unique_ptr<void, ViewUnmapper>;
 
 struct GdiObjectDeleter {
     void operator()(HGDIOBJ object) const { DeleteObject(object); }

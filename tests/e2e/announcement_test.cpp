@@ -38,16 +38,15 @@ std::string filled(std::string text, const std::vector<std::pair<std::string, st
     return text;
 }
 
-// The client's default template filled with the holders and a time and date of `clock`, as a Unicode window
-// (UTF-8 here) or an ANSI one receives it.
+// The client's default template filled with the holders and a time and date of `clock`, as mIRC's command message
+// (UTF-8 here) or an ANSI window receives it.
 ::testing::AssertionResult composedAs(const std::string& received,
                                       ChatClient client,
                                       const Holders& holders,
-                                      const ClockTexts& clock,
-                                      bool unicodeWindow = false) {
+                                      const ClockTexts& clock) {
     const std::wstring defaultTemplate = expectedDefaultTemplate(static_cast<int>(indexOf(client)));
     const std::string templateBytes =
-        unicodeWindow ? peers::utf8FromWide(defaultTemplate) : peers::ansiFromWide(defaultTemplate);
+        client == ChatClient::Mirc ? peers::utf8FromWide(defaultTemplate) : peers::ansiFromWide(defaultTemplate);
     const auto expected = [&](const std::string& time, const std::string& date) {
         // "%t" last but one: it begins "%tt", "%tn", "%tp" and "%tl".
         return filled(templateBytes, {{"%s", holders.title},
@@ -104,37 +103,6 @@ TEST_F(AnnouncementTest, EachClientReceivesItsTemplateFilledWithTheSongsOwnValue
         }
     }
     EXPECT_EQ(textArrivals(), (Lines{"AIM", "AOL", "Yahoo", "mIRC", "AIM", "AOL", "Yahoo", "mIRC"}));
-}
-
-// Today's mIRC is Unicode: the built-in template must reach it as one line with the one character « (U+00AB), which
-// the channel gets as the bytes 0xC2 0xAB; an ANSI mIRC gets « as its code page writes it. Read as ANSI bytes, the
-// old template's 0xC2 0xAB arrived in a Unicode window as "Â«", and its line breaks made five channel lines.
-TEST_F(AnnouncementTest, TheDefaultMircTemplateIsOneLineWithItsQuote) {
-    const struct {
-        bool unicode;
-        std::string quote;  // bold, «, bold: as the window receives it
-    } windows[] = {{true, "\x02\xC2\xAB\x02"}, {false, peers::ansiFromWide(L"\x02\u00AB\x02")}};
-    for (const auto& window : windows) {
-        peers::PeerWindowOptions options;
-        options.unicode = window.unicode;
-        hostChats({ChatClient::Mirc}, options);
-        hostPlayer(kFirstSong.title, kFirstSong.replies);
-        start();
-        const SYSTEMTIME from = localNow();
-        ASSERT_TRUE(peers::click(control(ui::kChkEnable)));
-        ASSERT_TRUE(sentWithin(ChatClient::Mirc, 1));
-        const SYSTEMTIME to = localNow();
-        const std::string message = sent(ChatClient::Mirc).at(0);
-        const char* const kind = window.unicode ? "Unicode" : "ANSI";
-        EXPECT_TRUE(composedAs(message, ChatClient::Mirc, {"Band - Tune", "1:05 / 3:05", "12", "35", "12"},
-                               clockTextsBetween(from, to), window.unicode))
-            << kind;
-        EXPECT_EQ(peers::printable(message.substr(5, window.quote.size())), peers::printable(window.quote)) << kind;
-        EXPECT_EQ(message.find_first_of("\r\n"), std::string::npos) << kind << ": one line";
-        discardProgram();
-        closeChats();
-        closePlayer();
-    }
 }
 
 // The title box's change alone decides: a title polled again must not be announced again, a title that comes back

@@ -18,27 +18,28 @@ using peers::ChatClient;
 
 // A user may be typing in a chat when the song changes. The draft must neither be overwritten nor sent by the
 // program: that client's announcement waits until the user has sent the draft and goes out then, a newer song
-// taking its place, while the clients without a draft are served at once.
+// taking its place, while the clients without a draft are served at once. (Today's mIRC takes its announcement
+// without the editbox: the IRC channel test shows its draft kept.)
 TEST_F(AnnouncementTest, ADraftIsKeptAndTheAnnouncementFollowsIt) {
     enum class Action { TypeDraft, Enable, UserSends, NextSong, Wait };
     struct Step {
         Action action;
-        ChatClient client;     // for TypeDraft and UserSends
-        Lines aim, aol, mirc;  // what each has sent so far
+        ChatClient client;      // for TypeDraft and UserSends
+        Lines aim, aol, yahoo;  // what each has sent so far
     };
     const std::string band = "[Band - Tune]";
     const std::string other = "[Other - Song]";
     const std::string draft = "half a sentence";
     const Step steps[] = {
         {Action::TypeDraft, ChatClient::AIM, {}, {}, {}},
-        {Action::TypeDraft, ChatClient::Mirc, {}, {}, {}},
+        {Action::TypeDraft, ChatClient::Yahoo, {}, {}, {}},
         {Action::Enable, ChatClient::AOL, {}, {band}, {}},
         {Action::Wait, ChatClient::AOL, {}, {band}, {}},
-        {Action::UserSends, ChatClient::Mirc, {}, {band}, {draft, band}},
+        {Action::UserSends, ChatClient::Yahoo, {}, {band}, {draft, band}},
         {Action::NextSong, ChatClient::AOL, {}, {band, other}, {draft, band, other}},
         {Action::UserSends, ChatClient::AIM, {draft, other}, {band, other}, {draft, band, other}},
     };
-    hostChats({ChatClient::AIM, ChatClient::AOL, ChatClient::Mirc});
+    hostChats({ChatClient::AIM, ChatClient::AOL, ChatClient::Yahoo});
     hostPlayer(kFirstSong.title, kFirstSong.replies);
     start();
     setTemplates("[%s]");
@@ -53,16 +54,9 @@ TEST_F(AnnouncementTest, ADraftIsKeptAndTheAnnouncementFollowsIt) {
                 ASSERT_TRUE(peers::click(control(ui::kChkEnable))) << "step " << i;
                 break;
             case Action::UserSends:
-                if (step.client == ChatClient::Mirc) {
-                    DWORD_PTR reply = 0;
-                    ASSERT_TRUE(SendMessageTimeoutA(tree.window("input"), WM_CHAR, VK_RETURN, 0, SMTO_ABORTIFHUNG,
-                                                    kWaitMs, &reply))
-                        << "step " << i;
-                } else {
-                    ASSERT_TRUE(PostMessageA(tree.window("send"), WM_LBUTTONDOWN, 0, 0) &&
-                                PostMessageA(tree.window("send"), WM_LBUTTONUP, 0, 0))
-                        << "step " << i;
-                }
+                ASSERT_TRUE(PostMessageA(tree.window("send"), WM_LBUTTONDOWN, 0, 0) &&
+                            PostMessageA(tree.window("send"), WM_LBUTTONUP, 0, 0))
+                    << "step " << i;
                 break;
             case Action::NextSong:
                 player->setTitle(kSecondSong.title);
@@ -73,10 +67,10 @@ TEST_F(AnnouncementTest, ADraftIsKeptAndTheAnnouncementFollowsIt) {
         }
         ASSERT_TRUE(sentWithin(ChatClient::AIM, step.aim.size())) << "step " << i;
         ASSERT_TRUE(sentWithin(ChatClient::AOL, step.aol.size())) << "step " << i;
-        ASSERT_TRUE(sentWithin(ChatClient::Mirc, step.mirc.size())) << "step " << i;
+        ASSERT_TRUE(sentWithin(ChatClient::Yahoo, step.yahoo.size())) << "step " << i;
         EXPECT_EQ(sent(ChatClient::AIM), step.aim) << "step " << i;
         EXPECT_EQ(sent(ChatClient::AOL), step.aol) << "step " << i;
-        EXPECT_EQ(sent(ChatClient::Mirc), step.mirc) << "step " << i;
+        EXPECT_EQ(sent(ChatClient::Yahoo), step.yahoo) << "step " << i;
         if (step.aim.empty()) {
             EXPECT_EQ(peers::controlText(chat(ChatClient::AIM).window("input")), draft) << "step " << i;
         }

@@ -23,7 +23,8 @@ std::string captionOf(HWND window) {
 
 // With the player's option to scroll its caption on, every step of the scroll is a new caption; read as titles,
 // each step was a song announced to every chat. A whole cycle of a numbered and of an unnumbered caption must go
-// out once per song, with its plain title, and the track number label must show the song's number throughout.
+// out once per song, with its plain title, and the track number label must show the song's number throughout: the
+// caption's, or the player's position (41, from 0) where the caption has none.
 TEST_F(AnnouncementTest, AScrollingCaptionIsAnnouncedOncePerSong) {
     const struct {
         const char* caption;
@@ -31,10 +32,12 @@ TEST_F(AnnouncementTest, AScrollingCaptionIsAnnouncedOncePerSong) {
         const char* number;
     } songs[] = {
         {"3651. Mira Vale - Glass Season - Winamp", "Mira Vale - Glass Season", "3651"},
-        {"Kettle and Rye - Slow Orbit - Winamp", "Kettle and Rye - Slow Orbit ", "0"},
+        {"Kettle and Rye - Slow Orbit - Winamp", "Kettle and Rye - Slow Orbit ", "42"},
     };
     hostChats({ChatClient::AIM, ChatClient::AOL, ChatClient::Yahoo, ChatClient::Mirc});
-    hostPlayer(songs[0].caption, kFirstSong.replies);
+    peers::PlayerReplies replies = kFirstSong.replies;
+    replies.listPosition = 41;
+    hostPlayer(songs[0].caption, replies);
     peers.run([&] { player->setScroll(kStepsPerSecond); });
     start();
     setTemplates("%s");

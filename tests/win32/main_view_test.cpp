@@ -18,6 +18,7 @@
 #include "platform/win32/win32_ansi_codec.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_event_pump.h"
+#include "platform/win32/win32_shared_memory.h"
 #include "platform/win32/win32_window_services.h"
 #include "tests/win32/support/window_thread.h"
 #include "tests/support/expected_defaults.h"
@@ -108,7 +109,7 @@ protected:
             toldNotToClick.clear();
             const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, noteDontClick, nullptr, GetCurrentThreadId());
             view = std::make_unique<Win32MainView>(GetModuleHandleW(nullptr), codec, accessibility);
-            created = view->create(MainServices{windows, clock, events, codec, files});
+            created = view->create(MainServices{windows, clock, events, codec, files, memory});
             UnhookWindowsHookEx(hook);
             for (int option = 0; option < 4 && created; ++option) {
                 const HWND button = GetDlgItem(view->window(), id::optFormate(option));
@@ -159,6 +160,7 @@ protected:
     Win32Clock clock;
     Win32EventPump events;
     sim::SimFiles files{L"C:\\MarquillViewTest"};
+    Win32SharedMemory memory;
     ModelledAccessibility accessibility;
     test::WindowThread ui;
     std::unique_ptr<Win32MainView> view;
@@ -263,7 +265,7 @@ TEST_F(MainViewTest, TheTitleBoxAnnouncesOncePerRealChange) {
     test::WindowThread chatThread;
     std::unique_ptr<peers::PeerTree> mirc;
     chatThread.run([&] {
-        mirc = std::make_unique<peers::PeerTree>(peers::chatWindowTree(peers::ChatClient::Mirc),
+        mirc = std::make_unique<peers::PeerTree>(peers::chatWindowTree(peers::ChatClient::Mirc6),
                                                  peers::PeerWindowOptions{});
     });
     ui.run([&] {

@@ -5,7 +5,7 @@
 namespace marquill::bench {
 namespace {
 
-const std::string kInputText = "input text ";
+const std::string kCommand = "channel command ";
 
 std::string songTag(int song) {
     return "Tune" + std::to_string(song) + " ";
@@ -60,9 +60,9 @@ double OutsideWorld::arrivalOf(int song, DWORD timeoutMs) {
     }
 }
 
-// On the window thread, inside the program's WM_SETTEXT: the moment the text is in the chat window.
+// On the window thread, inside the program's command message: the moment mIRC has the text.
 void OutsideWorld::noteLine(const std::string& line) {
-    if (line.rfind(kInputText, 0) != 0) {
+    if (line.rfind(kCommand, 0) != 0) {
         return;
     }
     const double at = clock_.seconds();

@@ -15,7 +15,7 @@
 namespace marquill::bench {
 
 // What the measured programs talk to, on a pumping thread of the bench: the fake player and mIRC's chat window,
-// which notes when each message reaches its input box.
+// which notes when each message reaches it.
 class OutsideWorld {
 public:
     OutsideWorld();

@@ -9,6 +9,7 @@
 #include "peers/window_trees.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_ansi_codec.h"
+#include "platform/win32/win32_shared_memory.h"
 #include "platform/win32/win32_window_services.h"
 #include "platform/window_chain.h"
 #include "tests/win32/support/window_thread.h"
@@ -47,6 +48,7 @@ TEST_F(PeerTreesTest, OnlyTheTrueChainReachesTheTarget) {
     const auto& aol = chatWindowTree(ChatClient::AOL);
     const auto& yahoo = chatWindowTree(ChatClient::Yahoo);
     const auto& mirc = chatWindowTree(ChatClient::Mirc);
+    const auto& mirc6 = chatWindowTree(ChatClient::Mirc6);
     const auto& gtk = gtkWindowTree();
     const Case cases[] = {
         {aim, {{"WndAte32Class", 2}, {"Ate32Class", 1}}, "input"},
@@ -65,10 +67,13 @@ TEST_F(PeerTreesTest, OnlyTheTrueChainReachesTheTarget) {
         {yahoo, {{"Button", 4}}, "send"},
         {yahoo, {{"Button", 3}}, "decoy"},
         {yahoo, {{"Button", 5}}, "decoy"},
-        {mirc, {{"MDIClient", 1}, {"mIRC_Channel", 1}, {"Edit", 1}}, "input"},
-        {mirc, {{"MDIClient", 2}, {"mIRC_Channel", 1}, {"Edit", 1}}, "decoy"},
-        {mirc, {{"MDIClient", 1}, {"mIRC_Channel", 2}, {"Edit", 1}}, "decoy"},
-        {mirc, {{"MDIClient", 1}, {"mIRC_Channel", 1}, {"Edit", 2}}, "decoy"},
+        {mirc, {{"MDIClient", 1}, {"mIRC_Channel", 1}}, "channel"},
+        {mirc, {{"MDIClient", 2}, {"mIRC_Channel", 1}}, "decoy"},
+        {mirc, {{"MDIClient", 1}, {"mIRC_Channel", 2}}, "decoy"},
+        {mirc6, {{"MDIClient", 1}, {"mIRC_Channel", 1}, {"Edit", 1}}, "input"},
+        {mirc6, {{"MDIClient", 2}, {"mIRC_Channel", 1}, {"Edit", 1}}, "decoy"},
+        {mirc6, {{"MDIClient", 1}, {"mIRC_Channel", 2}, {"Edit", 1}}, "decoy"},
+        {mirc6, {{"MDIClient", 1}, {"mIRC_Channel", 1}, {"Edit", 2}}, "decoy"},
         {gtk, {{"gdkWindowChild", 4}, {"gdkWindowChild", 1}, {"gdkWindowChild", 1}}, "target"},
         {gtk, {{"gdkWindowChild", 3}, {"gdkWindowChild", 1}, {"gdkWindowChild", 1}}, "decoy"},
         {gtk, {{"gdkWindowChild", 5}, {"gdkWindowChild", 1}, {"gdkWindowChild", 1}}, "decoy"},
@@ -95,7 +100,8 @@ TEST_F(PeerTreesTest, OnlyTheTrueChainReachesTheTarget) {
 }
 
 // The drivers must set the text before the send action reaches the client, and the peers must record what arrives
-// in that order, or a transcript could not show a message sent before its text was in place.
+// in that order, or a transcript could not show a message sent before its text was in place. Today's mIRC reads
+// each line from the real file mapping the driver made.
 TEST_F(PeerTreesTest, EachClientRecordsTheDriversTextThenItsSendAction) {
     struct Case {
         ChatClient client;
@@ -106,9 +112,11 @@ TEST_F(PeerTreesTest, EachClientRecordsTheDriversTextThenItsSendAction) {
         {ChatClient::AIM, &ChatDrivers::SendToAIM, {"input text a\r\nb", "send down", "send up"}},
         {ChatClient::AOL, &ChatDrivers::SendToAOL, {"input text a\r\nb", "input char 13"}},
         {ChatClient::Yahoo, &ChatDrivers::SendToYahoo, {"input text a\r\nb", "send down", "send up"}},
-        {ChatClient::Mirc, &ChatDrivers::SendToMirc, {"input text a\r\nb", "input char 13"}},
+        {ChatClient::Mirc, &ChatDrivers::SendToMirc, {"channel command 14 a", "channel command 14 b"}},
+        {ChatClient::Mirc6, &ChatDrivers::SendToMirc, {"input text a\r\nb", "input char 13"}},
     };
-    ChatDrivers drivers(services);
+    win32::Win32SharedMemory memory;
+    ChatDrivers drivers(services, memory);
     for (const Case& c : cases) {
         PeerTree& tree = host(chatWindowTree(c.client));
         (drivers.*c.send)(L"a\r\nb");

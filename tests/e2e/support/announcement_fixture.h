@@ -82,13 +82,13 @@ protected:
         chats_ = {};
     }
 
-    // Which client each text arrived at, in arrival order across the clients hosted.
+    // Which client each text arrived at, in arrival order across the clients hosted (mIRC's by its command message).
     std::vector<std::string> textArrivals() const {
         std::vector<std::pair<std::uint64_t, std::string>> arrivals;
         for (const peers::ChatClient client : peers::kChatClients) {
             if (const peers::PeerTree* tree = chats_[indexOf(client)]) {
                 for (const peers::RecordedLine& entry : tree->recorder().entries()) {
-                    if (entry.line.rfind("input text ", 0) == 0) {
+                    if (entry.line.rfind("input text ", 0) == 0 || entry.line.rfind("channel command ", 0) == 0) {
                         arrivals.emplace_back(entry.order, peers::chatClientName(client));
                     }
                 }

@@ -14,8 +14,9 @@
 namespace marquill::test {
 
 // The messages a chat client sent, in order: each text its input box received once the client's send action
-// (Enter, or a click on its send button) has followed it. Any other line shows as "unexpected: <line>", so a stray
-// or a missing line fails a comparison; a text whose posted click is still on its way is left out.
+// (Enter, or a click on its send button) has followed it; for today's mIRC, each line its channel window took
+// through the command message. Any other line shows as "unexpected: <line>", so a stray or a missing line fails a
+// comparison; a text whose posted click is still on its way is left out.
 std::vector<std::string> sentMessages(const peers::PeerTree& tree, peers::ChatClient client);
 
 // Waits until the client has sent `count` messages; on failure says what it sent.

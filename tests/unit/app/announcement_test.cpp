@@ -48,7 +48,7 @@ protected:
     }
 
     SimPlayer player{desktop, L""};
-    SimPeerTree mirc{desktop, peers::chatWindowTree(peers::ChatClient::Mirc)};
+    SimPeerTree mirc{desktop, peers::chatWindowTree(peers::ChatClient::Mirc6)};
 };
 
 // Announcements come once per change of the title box's text, whoever changes it, and never for a rewrite of the
@@ -171,6 +171,21 @@ TEST_F(AnnouncementTest, ClientsAreServedInOrderUnlessTheirTemplateIsEmpty) {
     setTemplates({L"%s at %t on %d", L"", L"", L"x%tx %T"});
     view.type(L"Song %d");
     EXPECT_EQ(mircReceived().back(), L"x9:41:07 PMx %T") << "each client its own template";
+}
+
+// A value is text for people in every client: AIM and AOL read HTML, so its "&", "<" and ">" go there as entities;
+// Yahoo's messenger and mIRC send what they are given as typed, so they get it as it is.
+TEST_F(AnnouncementTest, EachClientGetsAValueAsTextInItsOwnForm) {
+    const SimPeerTree aim(desktop, peers::chatWindowTree(peers::ChatClient::AIM));
+    const SimPeerTree aol(desktop, peers::chatWindowTree(peers::ChatClient::AOL));
+    const SimPeerTree yahoo(desktop, peers::chatWindowTree(peers::ChatClient::Yahoo));
+    setTemplates({L"%s", L"%s", L"%s", L"%s"});
+    view.type(L"Simon & Garfunkel <Live>");
+    const std::vector<std::wstring> escaped = {L"Simon &amp; Garfunkel &lt;Live&gt;"};
+    EXPECT_EQ(aim.textsAt("input"), escaped);
+    EXPECT_EQ(aol.textsAt("input"), escaped);
+    EXPECT_EQ(yahoo.textsAt("input"), mircReceived());
+    EXPECT_EQ(mircReceived(), std::vector<std::wstring>{L"Simon & Garfunkel <Live>"});
 }
 
 // Another program may change the title box, or switch announcing off, while a chat window is being waited for

@@ -36,7 +36,7 @@ struct ControllerRig {
     sim::SimDesktop desktop{codec};
     FakeMainView view{desktop, codec};
     std::unique_ptr<MainController> running =
-        std::make_unique<MainController>(view, MainServices{desktop, clock, pump, codec, files});
+        std::make_unique<MainController>(view, MainServices{desktop, clock, pump, codec, files, desktop});
     MainController& controller = *running;
 };
 

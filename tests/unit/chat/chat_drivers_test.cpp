@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <memory>
@@ -49,10 +50,13 @@ struct ChatDesktop {
                                                                    {wm::kGetText, "WM_GETTEXT"},
                                                                    {wm::kChar, "WM_CHAR"},
                                                                    {wm::kLeftButtonDown, "WM_LBUTTONDOWN"},
-                                                                   {wm::kLeftButtonUp, "WM_LBUTTONUP"}};
+                                                                   {wm::kLeftButtonUp, "WM_LBUTTONUP"},
+                                                                   {peers::kMircCommand, "WM_MCOMMAND"}};
         auto name = names.find(m.message);
-        const std::string last =
-            m.message == wm::kSetText ? "\"" + codec.toAnsi(m.text) + "\"" : std::to_string(m.lParam);
+        const std::string text = "\"" + codec.toAnsi(m.text) + "\"";
+        const std::string last = m.message == wm::kSetText          ? text
+                                 : m.message == peers::kMircCommand ? std::to_string(m.lParam) + " " + text
+                                                                    : std::to_string(m.lParam);
         return std::string(m.posted ? "posted " : "sent ") +
                (name == names.end() ? std::to_string(m.message) : name->second) + " " + std::to_string(m.wParam) + " " +
                last;
@@ -60,13 +64,35 @@ struct ChatDesktop {
 
     sim::Windows1252Codec codec;
     sim::SimDesktop desktop{codec};
-    ChatDrivers drivers{desktop};
+    ChatDrivers drivers{desktop, desktop};
     std::vector<std::unique_ptr<SimPeerTree>> trees;
 };
 
-using Driver = std::function<void(ChatDrivers&)>;
+Lines joined(Lines first, const Lines& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
 // A client's tree with some of its windows taken away.
 using Trim = std::function<void(SimPeerTree&)>;
+
+// The question each driver asks of an input box before it types: does it hold a draft?
+const std::string kDraftProbe = "input: sent WM_GETTEXT 8 0";
+
+Delivery sendTo(ChatDrivers& drivers, ChatClient client, const std::wstring& text) {
+    switch (client) {
+        case ChatClient::AIM:
+            return drivers.SendToAIM(text);
+        case ChatClient::AOL:
+            return drivers.SendToAOL(text);
+        case ChatClient::Yahoo:
+            return drivers.SendToYahoo(text);
+        case ChatClient::Mirc:
+        case ChatClient::Mirc6:
+            break;
+    }
+    return drivers.SendToMirc(text);
+}
 
 // A wrong class, a wrong count or a wrong parent in a chain types the message into a decoy, or nowhere.
 TEST(ChatDrivers, EachDriverReachesTheInputItsChainNames) {
@@ -75,36 +101,29 @@ TEST(ChatDrivers, EachDriverReachesTheInputItsChainNames) {
         chat.host(client);
     }
     const struct {
-        const char* client;
-        Driver send;
+        ChatClient client;
+        std::wstring text;
         Lines expected;
     } cases[] = {
-        {"AIM",
-         [](ChatDrivers& d) { d.SendToAIM(L"hi <b>there</b>"); },
-         {"input: sent WM_GETTEXT 8 0", "input: sent WM_SETTEXT 0 \"hi <b>there</b>\"",
-          "send: posted WM_LBUTTONDOWN 0 0", "send: posted WM_LBUTTONUP 0 0"}},
-        {"AOL",
-         [](ChatDrivers& d) { d.SendToAOL(L"hi"); },
-         {"input: sent WM_GETTEXT 8 0", "input: sent WM_SETTEXT 0 \"hi\"", "input: sent WM_CHAR 13 0"}},
-        {"Yahoo",
-         [](ChatDrivers& d) { d.SendToYahoo(L"hi"); },
-         {"input: sent WM_GETTEXT 8 0", "input: sent WM_SETTEXT 0 \"hi\"", "send: posted WM_LBUTTONDOWN 0 0",
+        {ChatClient::AIM,
+         L"hi <b>there</b>",
+         {kDraftProbe, "input: sent WM_SETTEXT 0 \"hi <b>there</b>\"", "send: posted WM_LBUTTONDOWN 0 0",
           "send: posted WM_LBUTTONUP 0 0"}},
-        {"mIRC",
-         [](ChatDrivers& d) {
-             d.SendToMirc(
-                 L"\x03"
-                 L"4hi");
-         },
-         {"input: sent WM_GETTEXT 8 0",
-          "input: sent WM_SETTEXT 0 \"\x03"
-          "4hi\"",
-          "input: sent WM_CHAR 13 0"}},
+        {ChatClient::AOL, L"hi", {kDraftProbe, "input: sent WM_SETTEXT 0 \"hi\"", "input: sent WM_CHAR 13 0"}},
+        {ChatClient::Yahoo,
+         L"hi",
+         {kDraftProbe, "input: sent WM_SETTEXT 0 \"hi\"", "send: posted WM_LBUTTONDOWN 0 0",
+          "send: posted WM_LBUTTONUP 0 0"}},
+        {ChatClient::Mirc,
+         L"\x03"
+         L"4hi",
+         {"channel: sent WM_MCOMMAND 14 1 \"\x03"
+          "4hi\""}},
     };
     for (const auto& c : cases) {
         chat.forget();
-        c.send(chat.drivers);
-        EXPECT_EQ(chat.received(), c.expected) << c.client;
+        sendTo(chat.drivers, c.client, c.text);
+        EXPECT_EQ(chat.received(), c.expected) << peers::chatClientName(c.client);
     }
 }
 
@@ -127,33 +146,20 @@ TEST(ChatDrivers, ASearchThatFindsNothingEndsItsChain) {
         const char* what;
         ChatClient client;
         Trim trim;
-        Driver send;
         Lines calls;
     } cases[] = {
         {"AOL without a client area",
          ChatClient::AOL,
          [](SimPeerTree& t) { t.keepFirst(t.top(), "MDIClient", 0); },
-         [](ChatDrivers& d) { d.SendToAOL(L"x"); },
          {"FindWindowA(\"AOL Frame25\") = 1", "FindWindowExA(1, 0, \"MDIClient\") = 0"}},
         {"mIRC without a channel in its client area",
          ChatClient::Mirc,
          [](SimPeerTree& t) { t.keepFirst(t.window("client"), "mIRC_Channel", 0); },
-         [](ChatDrivers& d) { d.SendToMirc(L"x"); },
          {"FindWindowA(\"mIRC\") = 1", "FindWindowExA(1, 0, \"MDIClient\") = 2",
           "FindWindowExA(2, 0, \"mIRC_Channel\") = 0"}},
-        {"mIRC edit line only as a grandchild",
-         ChatClient::Mirc,
-         [](SimPeerTree& t) {
-             t.keepFirst(t.window("channel"), "Edit", 0);
-             t.desktop().createWindow("Edit", L"", t.desktop().createWindow("Static", L"", t.window("channel")));
-         },
-         [](ChatDrivers& d) { d.SendToMirc(L"x"); },
-         {"FindWindowA(\"mIRC\") = 1", "FindWindowExA(1, 0, \"MDIClient\") = 2",
-          "FindWindowExA(2, 0, \"mIRC_Channel\") = 4", "FindWindowExA(4, 0, \"Edit\") = 0"}},
         {"Yahoo with three buttons",
          ChatClient::Yahoo,
          [](SimPeerTree& t) { t.keepFirst(t.top(), "Button", 3); },
-         [](ChatDrivers& d) { d.SendToYahoo(L"x"); },
          {"FindWindowA(\"IMClass\") = 1", "FindWindowExA(1, 0, \"YIMInputWindow\") = 2",
           "FindWindowExA(1, 0, \"Button\") = 4", "FindWindowExA(1, 4, \"Button\") = 5",
           "FindWindowExA(1, 5, \"Button\") = 6", "FindWindowExA(1, 6, \"Button\") = 0"}},
@@ -163,7 +169,6 @@ TEST(ChatDrivers, ASearchThatFindsNothingEndsItsChain) {
              t.keepFirst(t.top(), "WndAte32Class", 1);
              t.keepFirst(t.top(), "_Oscar_IconBtn", 0);
          },
-         [](ChatDrivers& d) { d.SendToAIM(L"x"); },
          {"FindWindowA(\"AIM_ChatWnd\") = 1", "FindWindowExA(1, 0, \"WndAte32Class\") = 2",
           "FindWindowExA(1, 2, \"WndAte32Class\") = 0", "FindWindowExA(1, 0, \"_Oscar_IconBtn\") = 0"}},
     };
@@ -171,7 +176,7 @@ TEST(ChatDrivers, ASearchThatFindsNothingEndsItsChain) {
         ChatDesktop chat;
         c.trim(chat.host(c.client));
         chat.desktop.clearCalls();
-        c.send(chat.drivers);
+        sendTo(chat.drivers, c.client, L"x");
         EXPECT_EQ(chat.desktop.calls(), c.calls) << c.what;
         EXPECT_EQ(chat.received(), Lines{}) << c.what;
     }
@@ -185,80 +190,69 @@ TEST(ChatDrivers, TheSendActionFollowsOnlyOurTextInAnEmptyBox) {
         const char* what;
         ChatClient client;
         Trim trim;
-        std::function<Delivery(ChatDrivers&)> send;
         Delivery delivery;
         Lines expected;
     } cases[] = {
         {"AIM without its second pane",
          ChatClient::AIM,
          [](SimPeerTree& t) { t.keepFirst(t.top(), "WndAte32Class", 1); },
-         [](ChatDrivers& d) { return d.SendToAIM(L"x"); },
          Delivery::NotSent,
          {}},
         {"AIM with four buttons",
          ChatClient::AIM,
          [](SimPeerTree& t) { t.keepFirst(t.top(), "_Oscar_IconBtn", 4); },
-         [](ChatDrivers& d) { return d.SendToAIM(L"x"); },
          Delivery::NotSent,
          {}},
         {"Yahoo without an input window",
          ChatClient::Yahoo,
          [](SimPeerTree& t) { t.keepFirst(t.top(), "YIMInputWindow", 0); },
-         [](ChatDrivers& d) { return d.SendToYahoo(L"x"); },
          Delivery::NotSent,
          {}},
         {"Yahoo with three buttons",
          ChatClient::Yahoo,
          [](SimPeerTree& t) { t.keepFirst(t.top(), "Button", 3); },
-         [](ChatDrivers& d) { return d.SendToYahoo(L"x"); },
          Delivery::NotSent,
          {}},
         {"AIM with a draft",
          ChatClient::AIM,
          [](SimPeerTree& t) { t.type("input", L"draft"); },
-         [](ChatDrivers& d) { return d.SendToAIM(L"x"); },
          Delivery::InputHasText,
-         {"input: sent WM_GETTEXT 8 0"}},
+         {kDraftProbe}},
         {"AOL with a draft",
          ChatClient::AOL,
          [](SimPeerTree& t) { t.type("input", L"draft"); },
-         [](ChatDrivers& d) { return d.SendToAOL(L"x"); },
          Delivery::InputHasText,
-         {"input: sent WM_GETTEXT 8 0"}},
+         {kDraftProbe}},
         {"Yahoo with a blank",
          ChatClient::Yahoo,
          [](SimPeerTree& t) { t.type("input", L" "); },
-         [](ChatDrivers& d) { return d.SendToYahoo(L"x"); },
          Delivery::InputHasText,
-         {"input: sent WM_GETTEXT 8 0"}},
-        {"mIRC with a draft",
-         ChatClient::Mirc,
+         {kDraftProbe}},
+        {"mIRC 6 with a draft",
+         ChatClient::Mirc6,
          [](SimPeerTree& t) { t.type("input", L"draft"); },
-         [](ChatDrivers& d) { return d.SendToMirc(L"x"); },
          Delivery::InputHasText,
-         {"input: sent WM_GETTEXT 8 0"}},
-        {"mIRC with a draft in Japanese, its window a Unicode one",
-         ChatClient::Mirc,
+         {kDraftProbe}},
+        {"mIRC 6 with a draft in Japanese, its window a Unicode one",
+         ChatClient::Mirc6,
          [](SimPeerTree& t) {
              t.desktop().setUnicode(t.window("input"), true);
              t.type("input", L"\u3042\u3044");
          },
-         [](ChatDrivers& d) { return d.SendToMirc(L"x"); },
          Delivery::InputHasText,
-         {"input: sent WM_GETTEXT 8 0"}},
-        {"mIRC with an empty box",
-         ChatClient::Mirc,
+         {kDraftProbe}},
+        {"mIRC 6 with an empty box",
+         ChatClient::Mirc6,
          [](SimPeerTree&) {},
-         [](ChatDrivers& d) { return d.SendToMirc(L"x"); },
          Delivery::Sent,
-         {"input: sent WM_GETTEXT 8 0", "input: sent WM_SETTEXT 0 \"x\"", "input: sent WM_CHAR 13 0"}},
+         {kDraftProbe, "input: sent WM_SETTEXT 0 \"x\"", "input: sent WM_CHAR 13 0"}},
     };
     for (const auto& c : cases) {
         ChatDesktop chat;
         SimPeerTree& tree = chat.host(c.client);
         c.trim(tree);
         const std::wstring before = tree.text("input");
-        EXPECT_EQ(c.send(chat.drivers), c.delivery) << c.what;
+        EXPECT_EQ(sendTo(chat.drivers, c.client, L"x"), c.delivery) << c.what;
         EXPECT_EQ(chat.received(), c.expected) << c.what;
         if (c.delivery == Delivery::InputHasText) {
             EXPECT_EQ(tree.text("input"), before) << c.what << ": the draft is kept";
@@ -269,28 +263,21 @@ TEST(ChatDrivers, TheSendActionFollowsOnlyOurTextInAnEmptyBox) {
 // Another conversation may come on top while the text is typed (the chat client handles other messages then): the
 // click must go to the send button of the window that took the text, not to the one on top by then.
 TEST(ChatDrivers, TheClickGoesToTheWindowThatTookTheText) {
-    const struct {
-        ChatClient client;
-        Driver send;
-    } cases[] = {
-        {ChatClient::AIM, [](ChatDrivers& d) { d.SendToAIM(L"x"); }},
-        {ChatClient::Yahoo, [](ChatDrivers& d) { d.SendToYahoo(L"x"); }},
-    };
-    for (const auto& c : cases) {
+    for (const ChatClient client : {ChatClient::AIM, ChatClient::Yahoo}) {
         ChatDesktop chat;
-        SimPeerTree& typedInto = chat.host(c.client);
+        SimPeerTree& typedInto = chat.host(client);
         const SimPeerTree* cameOnTop = nullptr;
         chat.desktop.setHandler(typedInto.window("input"), [&](const sim::SimMessage& message) {
             if (message.message == wm::kSetText && cameOnTop == nullptr) {
-                cameOnTop = &chat.host(c.client);
+                cameOnTop = &chat.host(client);
             }
             return message.message == wm::kGetText ? 0 : 1;
         });
-        c.send(chat.drivers);
-        ASSERT_NE(cameOnTop, nullptr) << peers::chatClientName(c.client);
+        sendTo(chat.drivers, client, L"x");
+        ASSERT_NE(cameOnTop, nullptr) << peers::chatClientName(client);
         EXPECT_EQ(chat.received(), (Lines{"send: posted WM_LBUTTONDOWN 0 0", "send: posted WM_LBUTTONUP 0 0"}))
-            << peers::chatClientName(c.client);
-        EXPECT_EQ(cameOnTop->received().size(), 0u) << peers::chatClientName(c.client);
+            << peers::chatClientName(client);
+        EXPECT_EQ(cameOnTop->received().size(), 0u) << peers::chatClientName(client);
     }
 }
 
@@ -300,19 +287,99 @@ TEST(ChatDrivers, OnlyTheTopmostChannelReceives) {
     const SimPeerTree& mirc = chat.host(ChatClient::Mirc);
     const WindowHandle second =
         chat.desktop.findChildWindow(mirc.window("client"), mirc.window("channel"), "mIRC_Channel");
-    const WindowHandle secondEdit = chat.desktop.findChildWindow(second, 0, "Edit");
     chat.drivers.SendToMirc(L"first");
     chat.desktop.bringWindowToTop(second);
     chat.drivers.SendToMirc(L"second");
     std::vector<std::pair<WindowHandle, std::wstring>> texts;
     for (const test::ReceivedMessage& received : mirc.received()) {
-        if (received.message.message == wm::kSetText) {
-            texts.emplace_back(received.window, received.message.text);
-        }
+        texts.emplace_back(received.window, received.message.text);
     }
-    EXPECT_EQ(texts, (std::vector<std::pair<WindowHandle, std::wstring>>{{mirc.window("input"), L"first"},
-                                                                         {secondEdit, L"second"}}));
-    EXPECT_EQ(chat.received().size(), 6u) << "each time the box asked, then one text and one Enter";
+    EXPECT_EQ(texts, (std::vector<std::pair<WindowHandle, std::wstring>>{{mirc.window("channel"), L"first"},
+                                                                         {second, L"second"}}));
+}
+
+// Today's mIRC has no edit line: each line goes through its command message, as plain Unicode text (never a
+// command), from a mapping of a name no other program uses, held until mIRC answered and given back then. The
+// user's editbox is never touched, and a refusal or a name that cannot be had sends no later line.
+TEST(ChatDrivers, TodaysMircTakesEachLineThroughItsCommandMessage) {
+    // The mapping made under mIRC<n>, mIRC's answer with it, the mapping given back.
+    const auto through = [](int n, const char* reply) {
+        const std::string name = "\"mIRC" + std::to_string(n) + "\"";
+        return Lines{"CreateFileMappingW(" + name + ", 8192) = made",
+                     "SendMessageTimeoutA(4, 1224, 14, " + std::to_string(n) + ", 5000) = " + reply,
+                     "CloseHandle(" + name + ")"};
+    };
+    const std::wstring longLine = std::wstring(4094, L'x') + L"\U0001F3B8";
+    Lines allTaken;
+    for (int n = 1; n <= 16; ++n) {
+        allTaken.push_back("CreateFileMappingW(\"mIRC" + std::to_string(n) + "\", 8192) = exists");
+    }
+    const struct {
+        const char* what;
+        Trim trim;
+        std::wstring text;
+        Delivery delivery;
+        std::vector<std::wstring> commands;
+        Lines calls;  // besides the lookups
+    } cases[] = {
+        {"two lines and an empty one",
+         [](SimPeerTree&) {},
+         L"one\r\n\r\ntwo",
+         Delivery::Sent,
+         {L"one", L"two"},
+         joined(through(1, "1"), through(1, "1"))},
+        {"names in use by other programs",
+         [](SimPeerTree& t) {
+             t.desktop().takeSharedName(L"mIRC1", false);
+             t.desktop().takeSharedName(L"mIRC2", true);
+         },
+         L"x",
+         Delivery::Sent,
+         {L"x"},
+         joined({"CreateFileMappingW(\"mIRC1\", 8192) = exists", "CreateFileMappingW(\"mIRC2\", 8192) = access denied"},
+                through(3, "1"))},
+        {"no name to be had",
+         [](SimPeerTree& t) {
+             for (int n = 1; n <= 16; ++n) {
+                 t.desktop().takeSharedName(L"mIRC" + std::to_wstring(n), false);
+             }
+         },
+         L"x\ry",
+         Delivery::NotSent,
+         {},
+         allTaken},
+        {"mIRC's SendMessage server off",
+         [](SimPeerTree& t) { t.desktop().setHandler(t.window("channel"), [](const sim::SimMessage&) { return 0; }); },
+         L"x\ny",
+         Delivery::NotSent,
+         {},
+         through(1, "0")},
+        {"a line longer than a mapping holds, cut before a character of two units",
+         [](SimPeerTree&) {},
+         longLine + L"y",
+         Delivery::Sent,
+         {longLine.substr(0, 4094)},
+         through(1, "1")},
+    };
+    for (const auto& c : cases) {
+        ChatDesktop chat;
+        SimPeerTree& mirc = chat.host(ChatClient::Mirc);
+        mirc.type("input", L"draft");
+        c.trim(mirc);
+        chat.desktop.clearCalls();
+        EXPECT_EQ(chat.drivers.SendToMirc(c.text), c.delivery) << c.what;
+        EXPECT_EQ(mirc.textsAt("channel"), c.commands) << c.what;
+        Lines calls;
+        for (const std::string& call : chat.desktop.calls()) {
+            if (call.rfind("Find", 0) != 0) {
+                calls.push_back(call);
+            }
+        }
+        EXPECT_EQ(calls, c.calls) << c.what;
+        EXPECT_TRUE(std::none_of(mirc.received().begin(), mirc.received().end(),
+                                 [](const test::ReceivedMessage& m) { return m.label == "input"; }))
+            << c.what << ": the editbox is the user's";
+    }
 }
 
 // A message is one WM_SETTEXT and one send action, whatever it holds: not split at line breaks, not skipped when empty.
@@ -322,14 +389,13 @@ TEST(ChatDrivers, AMessageIsOneTextAndOneSendAction) {
         Lines expected;
     } cases[] = {
         {L"line 1\r\nline 2",
-         {"input: sent WM_GETTEXT 8 0", "input: sent WM_SETTEXT 0 \"line 1\r\nline 2\"", "input: sent WM_CHAR 13 0"}},
-        {L"", {"input: sent WM_GETTEXT 8 0", "input: sent WM_SETTEXT 0 \"\"", "input: sent WM_CHAR 13 0"}},
-        {L"Caf\u00e9 \u3042",
-         {"input: sent WM_GETTEXT 8 0", "input: sent WM_SETTEXT 0 \"Caf\xE9 ?\"", "input: sent WM_CHAR 13 0"}},
+         {kDraftProbe, "input: sent WM_SETTEXT 0 \"line 1\r\nline 2\"", "input: sent WM_CHAR 13 0"}},
+        {L"", {kDraftProbe, "input: sent WM_SETTEXT 0 \"\"", "input: sent WM_CHAR 13 0"}},
+        {L"Caf\u00e9 \u3042", {kDraftProbe, "input: sent WM_SETTEXT 0 \"Caf\xE9 ?\"", "input: sent WM_CHAR 13 0"}},
     };
     for (const auto& c : cases) {
         ChatDesktop chat;
-        chat.host(ChatClient::Mirc);
+        chat.host(ChatClient::Mirc6);
         chat.drivers.SendToMirc(c.text);
         EXPECT_EQ(chat.received(), c.expected) << c.text.size();
     }
@@ -342,7 +408,7 @@ TEST(ChatDrivers, AHungChatWindowCostsBoundedSendsOnly) {
     ChatDesktop chat;
     const WindowHandle input = chat.host(ChatClient::AIM).window("input");
     chat.desktop.setHung(input, true);
-    const WindowHandle edit = chat.host(ChatClient::Mirc).window("input");
+    const WindowHandle edit = chat.host(ChatClient::Mirc6).window("input");
     chat.desktop.setHandler(edit, [&](const sim::SimMessage&) {
         chat.desktop.setHung(edit, true);  // hangs once it has answered the length
         return 0;

@@ -12,10 +12,15 @@ SimPeerTree::SimPeerTree(sim::SimDesktop& desktop, const std::vector<peers::Peer
     for (const peers::PeerNode& node : nodes) {
         const WindowHandle parent = node.parent < 0 ? 0 : windows_.at(static_cast<std::size_t>(node.parent));
         const WindowHandle window = desktop.createWindow(node.className, L"", parent);
-        desktop.setHandler(window, [this, label = std::string(node.label), window](const sim::SimMessage& message) {
-            received_.push_back({label, window, message});
-            return answer(label, window, message);
-        });
+        const bool takesCommands = peers::takesMircCommands(node.className);
+        desktop.setHandler(
+            window, [this, label = std::string(node.label), window, takesCommands](const sim::SimMessage& message) {
+                if (takesCommands && message.message == peers::kMircCommand) {
+                    return command(label, window, message);
+                }
+                received_.push_back({label, window, message});
+                return answer(label, window, message);
+            });
         windows_.push_back(window);
     }
 }
@@ -58,10 +63,18 @@ std::int32_t SimPeerTree::answer(const std::string& label, WindowHandle window, 
     return 1;
 }
 
+std::int32_t SimPeerTree::command(const std::string& label, WindowHandle window, sim::SimMessage message) {
+    const std::optional<std::wstring> text = desktop_.sharedText(peers::mircMappingName(message.lParam));
+    message.text = text.value_or(L"");
+    received_.push_back({label, window, message});
+    return text ? 1 : 0;
+}
+
 std::vector<std::wstring> SimPeerTree::textsAt(const std::string& label) const {
     std::vector<std::wstring> texts;
     for (const ReceivedMessage& received : received_) {
-        if (received.label == label && received.message.message == wm::kSetText) {
+        if (received.label == label &&
+            (received.message.message == wm::kSetText || received.message.message == peers::kMircCommand)) {
             texts.push_back(received.message.text);
         }
     }

@@ -20,7 +20,8 @@ struct ReceivedMessage {
 // windows, so the child search meets siblings in table order and a wrong ordinal or a wrong parent lands on a
 // decoy. Every window keeps, under its label, each message that reaches it, and holds its text as a window does:
 // WM_SETTEXT sets it, WM_GETTEXT answers how much of it fits the buffer, and the "input" box is emptied when the client
-// sends (an Enter to it, the release of the "send" button).
+// sends (an Enter to it, the release of the "send" button). mIRC's windows answer its command message with the text
+// of the mapping it names, which is kept as the message's text.
 class SimPeerTree {
 public:
     SimPeerTree(sim::SimDesktop& desktop, const std::vector<peers::PeerNode>& nodes);
@@ -35,7 +36,7 @@ public:
     void keepFirst(WindowHandle parent, const std::string& className, int count);
 
     const std::vector<ReceivedMessage>& received() const { return received_; }
-    // The texts (WM_SETTEXT) the window with this label received, in order.
+    // The texts (WM_SETTEXT, mIRC's command message) the window with this label received, in order.
     std::vector<std::wstring> textsAt(const std::string& label) const;
     void forget() { received_.clear(); }
 
@@ -45,6 +46,7 @@ public:
 
 private:
     std::int32_t answer(const std::string& label, WindowHandle window, const sim::SimMessage& message);
+    std::int32_t command(const std::string& label, WindowHandle window, sim::SimMessage message);
 
     sim::SimDesktop& desktop_;
     const std::vector<peers::PeerNode>& nodes_;
