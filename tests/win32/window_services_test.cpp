@@ -11,6 +11,7 @@
 
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_ansi_codec.h"
+#include "tests/support/child_search.h"
 #include "tests/win32/support/window_thread.h"
 
 namespace marquill::win32 {
@@ -20,14 +21,6 @@ using test::WindowThread;
 
 class Win32WindowServicesTest : public ::testing::Test {
 protected:
-    WindowHandle nthChild(WindowHandle parent, const char* className, int n) {
-        WindowHandle found = services.findChildWindow(parent, 0, className);
-        for (int i = 1; i < n && found != 0; ++i) {
-            found = services.findChildWindow(parent, found, className);
-        }
-        return found;
-    }
-
     Win32AnsiCodec codec;
     Win32WindowServices services{codec};
     WindowThread peers;
@@ -35,19 +28,14 @@ protected:
 
 // The sim desktop's search rules must be Windows' own, or chains that pass against the sim fail for real.
 TEST_F(Win32WindowServicesTest, ChildSearchMatchesTheSimRules) {
-    const HWND top = peers.createWindow("MarquillTop", "");
-    const HWND b1 = peers.createWindow("MarquillButton", "", top);
-    peers.createWindow("MarquillStatic", "", top);
-    const HWND b2 = peers.createWindow("MarquillButton", "", top);
-    const HWND grandchild = peers.createWindow("MarquillButton", "", b1);
-    const WindowHandle topHandle = fromHwnd(top);
-
-    EXPECT_EQ(services.findWindow("marquilltop"), topHandle) << "class names match without regard to case";
-    EXPECT_EQ(nthChild(topHandle, "MarquillButton", 1), fromHwnd(b1));
-    EXPECT_EQ(nthChild(topHandle, "MARQUILLBUTTON", 2), fromHwnd(b2));
-    EXPECT_EQ(nthChild(topHandle, "MarquillButton", 3), 0u) << "no wrap-around after the last";
-    EXPECT_EQ(nthChild(fromHwnd(b1), "MarquillButton", 1), fromHwnd(grandchild)) << "direct children only";
-    EXPECT_EQ(services.findChildWindow(0, 0, "MarquillTop"), 0u) << "no fallback to the top-level windows";
+    const std::vector<test::ChildSearchCase> cases =
+        test::childSearchCases([&](const char* className, WindowHandle parent) {
+            return fromHwnd(peers.createWindow(className, "", toHwnd(parent)));
+        });
+    for (const test::ChildSearchCase& c : cases) {
+        EXPECT_EQ(test::nthChild(services, c.parent, c.className, c.n), c.expected) << c.what;
+    }
+    EXPECT_NE(services.findWindow("marquilltop"), 0u) << "class names match without regard to case";
     EXPECT_EQ(services.findWindow("MarquillNoSuchClass"), 0u);
 }
 

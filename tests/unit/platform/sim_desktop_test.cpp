@@ -4,50 +4,27 @@
 
 #include "platform/sim/windows1252_codec.h"
 #include "platform/win32_numbers.h"
+#include "tests/support/child_search.h"
 
 namespace marquill::sim {
 namespace {
 
 class SimDesktopTest : public ::testing::Test {
 protected:
-    // The n-th child of a class, the way the chat and GTK chains walk to it.
-    WindowHandle nthChild(WindowHandle parent, const char* className, int n) {
-        WindowHandle found = desktop.findChildWindow(parent, 0, className);
-        for (int i = 1; i < n && found != 0; ++i) {
-            found = desktop.findChildWindow(parent, found, className);
-        }
-        return found;
-    }
-
     Windows1252Codec codec;
     SimDesktop desktop{codec};
 };
 
-// The chains of the chat drivers depend on these exact search rules; a sim that is kinder than Windows would
-// let a wrong chain pass its tests.
 TEST_F(SimDesktopTest, ChildSearchFindsTheNthOfAClassWithoutWrapping) {
-    const WindowHandle top = desktop.createWindow("Top");
-    const WindowHandle b1 = desktop.createWindow("Button", L"", top);
-    desktop.createWindow("Static", L"", top);
-    const WindowHandle b2 = desktop.createWindow("Button", L"", top);
-    const WindowHandle b3 = desktop.createWindow("BUTTON", L"", top);
-    const WindowHandle grandchild = desktop.createWindow("Button", L"", b1);
-
-    const struct {
-        WindowHandle parent;
-        const char* className;
-        int n;
-        WindowHandle expected;
-    } cases[] = {
-        {top, "Button", 1, b1}, {top, "Button", 2, b2},        {top, "button", 3, b3}, {top, "Button", 4, 0},
-        {top, "Button", 5, 0},  {b1, "Button", 1, grandchild}, {b1, "Button", 2, 0},   {0, "Button", 1, 0},
-        {0, "Top", 1, 0},       {999, "Button", 1, 0},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(nthChild(c.parent, c.className, c.n), c.expected) << c.className << " #" << c.n;
+    const std::vector<test::ChildSearchCase> cases = test::childSearchCases(
+        [&](const char* className, WindowHandle parent) { return desktop.createWindow(className, L"", parent); });
+    for (const test::ChildSearchCase& c : cases) {
+        EXPECT_EQ(test::nthChild(desktop, c.parent, c.className, c.n), c.expected) << c.what;
     }
-    EXPECT_EQ(desktop.findChildWindow(top, grandchild, "Button"), 0u) << "after must be a direct child";
-    EXPECT_EQ(desktop.findChildWindow(top, 0, "Button"), b1) << "a search from nothing starts over, as in Windows";
+    const WindowHandle top = desktop.findWindow("MarquillTop");
+    const WindowHandle grandchild =
+        desktop.findChildWindow(desktop.findChildWindow(top, 0, "MarquillButton"), 0, "MarquillButton");
+    EXPECT_EQ(desktop.findChildWindow(top, grandchild, "MarquillButton"), 0u) << "after must be a direct child";
 }
 
 TEST_F(SimDesktopTest, NewestTopLevelWindowIsFoundFirstUntilAnotherIsBroughtToTop) {
