@@ -89,8 +89,8 @@ TEST_F(ComposeMessageTest, AValueIsPutInAsItIs) {
         {titled(L"50%"), L"%sd", L"50%d"},
         {titled(L"x%"), L"%stt %tt", L"x%tt 1:05 / 3:59"},
         {{L"", L"%tt", L"%tp", L"%tl", L"%t", L"%d", L"%s"}, L"%tt|%tn|%tp|%tl|%t|%d", L"%tt|%tp|%tl|%t|%d|%s"},
-        {{L"", L"", L"", L"", L"", L"", L""}, L"%s", L""},
-        {{L"", L"", L"", L"", L"", L"", L""}, L"Now playing %s.", L"Now playing ."},
+        {titled(L""), L"%s", L""},
+        {titled(L""), L"Now playing %s.", L"Now playing ."},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ComposeMessage(c.templateText, c.values), c.expected) << c.values.title.size();
@@ -106,27 +106,21 @@ TEST_F(ComposeMessageTest, ValuesNeverBecomeLinesOrCommands) {
         std::wstring plain;
         std::wstring irc;
     } cases[] = {
-        {L"%s", {L"/quit bye", L"", L"", L"", L"", L"", L""}, L"/quit bye", L"\x0F/quit bye"},
-        {L"%s", {L"//echo $me", L"", L"", L"", L"", L"", L""}, L"//echo $me", L"\x0F//echo $me"},
-        {L"%s", {L"x\r\n/quit", L"", L"", L"", L"", L"", L""}, L"x /quit", L"x /quit"},
-        {L"%s", {L"a\rb\nc\n\rd\r\n\r\ne", L"", L"", L"", L"", L"", L""}, L"a b c  d  e", L"a b c  d  e"},
-        {L"np: %s", {L"/quit", L"", L"", L"", L"", L"", L""}, L"np: /quit", L"np: /quit"},
-        {L"/me is listening to %s",
-         {L"/quit", L"", L"", L"", L"", L"", L""},
-         L"/me is listening to /quit",
-         L"/me is listening to /quit"},
-        {L"one\r\n%s\r\n/two %s",
-         {L"/x", L"", L"", L"", L"", L"", L""},
-         L"one\r\n/x\r\n/two /x",
-         L"one\r\n\x0F/x\r\n/two /x"},
+        {L"%s", titled(L"/quit bye"), L"/quit bye", L"\x0F/quit bye"},
+        {L"%s", titled(L"//echo $me"), L"//echo $me", L"\x0F//echo $me"},
+        {L"%s", titled(L"x\r\n/quit"), L"x /quit", L"x /quit"},
+        {L"%s", titled(L"a\rb\nc\n\rd\r\n\r\ne"), L"a b c  d  e", L"a b c  d  e"},
+        {L"np: %s", titled(L"/quit"), L"np: /quit", L"np: /quit"},
+        {L"/me is listening to %s", titled(L"/quit"), L"/me is listening to /quit", L"/me is listening to /quit"},
+        {L"one\r\n%s\r\n/two %s", titled(L"/x"), L"one\r\n/x\r\n/two /x", L"one\r\n\x0F/x\r\n/two /x"},
         {L"%tn%s", {L"/quit", L"", L"", L"", L"", L"", L""}, L"/quit", L"\x0F/quit"},
         {L"%tt\n%tn\r%tp\r\n%tl",
          {L"", L"/a", L"/b", L"/c", L"/d", L"", L""},
          L"/a\n/b\r/c\r\n/d",
          L"\x0F/a\n\x0F/b\r\x0F/c\r\n\x0F/d"},
         {L"%t\r\n%d", {L"", L"", L"", L"", L"", L"/9:41\r\n", L"\n/12"}, L"/9:41 \r\n /12", L"\x0F/9:41 \r\n /12"},
-        {L"\x02\x03%s\x0F", {L"/x", L"", L"", L"", L"", L"", L""}, L"\x02\x03/x\x0F", L"\x02\x03/x\x0F"},
-        {L"/%s", {L"/x", L"", L"", L"", L"", L"", L""}, L"//x", L"//x"},
+        {L"\x02\x03%s\x0F", titled(L"/x"), L"\x02\x03/x\x0F", L"\x02\x03/x\x0F"},
+        {L"/%s", titled(L"/x"), L"//x", L"//x"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ComposeMessage(c.templateText, c.values), c.plain) << c.values.title.size();
@@ -142,19 +136,19 @@ TEST_F(ComposeMessageTest, ValuesAreTextInHtmlClients) {
         PlaceholderValues values;
         std::wstring html;
     } cases[] = {
-        {L"<b>%s</b>", {L"Song <Live>", L"", L"", L"", L"", L"", L""}, L"<b>Song &lt;Live&gt;</b>"},
-        {L"%s", {L"Tom & Jerry", L"", L"", L"", L"", L"", L""}, L"Tom &amp; Jerry"},
-        {L"%s", {L"&amp; &lt;", L"", L"", L"", L"", L"", L""}, L"&amp;amp; &amp;lt;"},
-        {L"%s", {L"<a\r\nb>", L"", L"", L"", L"", L"", L""}, L"&lt;a b&gt;"},
+        {L"<b>%s</b>", titled(L"Song <Live>"), L"<b>Song &lt;Live&gt;</b>"},
+        {L"%s", titled(L"Tom & Jerry"), L"Tom &amp; Jerry"},
+        {L"%s", titled(L"&amp; &lt;"), L"&amp;amp; &amp;lt;"},
+        {L"%s", titled(L"<a\r\nb>"), L"&lt;a b&gt;"},
         {L"<i>%tt</i>|%tn|%tp|%tl", {L"", L"<1>", L"&", L">", L"<", L"", L""}, L"<i>&lt;1&gt;</i>|&amp;|&gt;|&lt;"},
-        {L"&lt; & <font>%s</font> >", {L"x", L"", L"", L"", L"", L"", L""}, L"&lt; & <font>x</font> >"},
-        {L"%s", {L"\u00AB\u00DC\u00BB \"q\" 'a'", L"", L"", L"", L"", L"", L""}, L"\u00AB\u00DC\u00BB \"q\" 'a'"},
+        {L"&lt; & <font>%s</font> >", titled(L"x"), L"&lt; & <font>x</font> >"},
+        {L"%s", titled(L"\u00AB\u00DC\u00BB \"q\" 'a'"), L"\u00AB\u00DC\u00BB \"q\" 'a'"},
         {L"<p>%t %d</p>", {L"", L"", L"", L"", L"", L"<9:41>", L"12&15"}, L"<p>&lt;9:41&gt; 12&amp;15</p>"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ComposeMessage(c.templateText, c.values, MessageMarkup::Html), c.html) << c.values.title.size();
     }
-    const PlaceholderValues tags{L"<b>Tom & Jerry</b>", L"", L"", L"", L"", L"", L""};
+    const PlaceholderValues tags = titled(L"<b>Tom & Jerry</b>");
     EXPECT_EQ(ComposeMessage(L"%s", tags), L"<b>Tom & Jerry</b>") << "plain text gets the value as it is";
     EXPECT_EQ(ComposeIrcMessage(L"%s", tags), L"<b>Tom & Jerry</b>") << "so does mIRC";
 }
