@@ -20,23 +20,22 @@ public:
     WinsockUser& operator=(const WinsockUser&) = delete;
 };
 
-SOCKET connectedSocket(std::uint16_t port) {
+Socket connectedSocket(std::uint16_t port) {
     static WinsockUser winsock;
-    const SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    Socket s(socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
     sockaddr_in address = {};
     address.sin_family = AF_INET;
     address.sin_port = htons(port);
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (s != INVALID_SOCKET && connect(s, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0) {
-        closesocket(s);
-        return INVALID_SOCKET;
+    if (s && connect(s.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0) {
+        s.reset();
     }
     return s;
 }
 
-bool sendAll(std::uintptr_t s, const std::string& bytes) {
+bool sendAll(const Socket& s, const std::string& bytes) {
     for (std::size_t sent = 0; sent < bytes.size();) {
-        const int n = ::send(static_cast<SOCKET>(s), bytes.data() + sent, static_cast<int>(bytes.size() - sent), 0);
+        const int n = ::send(s.get(), bytes.data() + sent, static_cast<int>(bytes.size() - sent), 0);
         if (n <= 0) {
             return false;
         }
@@ -46,6 +45,10 @@ bool sendAll(std::uintptr_t s, const std::string& bytes) {
 }
 
 }  // namespace
+
+void closeSocket(std::uintptr_t socket) {
+    closesocket(socket);
+}
 
 IrcMessage parseIrcLine(const std::string& line) {
     IrcMessage message;
@@ -79,7 +82,7 @@ IrcMessage parseIrcLine(const std::string& line) {
 
 IrcConnection::IrcConnection(std::uint16_t port, const std::string& nick)
     : nick_(nick), socket_(connectedSocket(port)) {
-    if (socket_ == INVALID_SOCKET) {
+    if (!socket_) {
         ended_ = true;
         return;
     }
@@ -89,18 +92,19 @@ IrcConnection::IrcConnection(std::uint16_t port, const std::string& nick)
 }
 
 IrcConnection::~IrcConnection() {
-    if (socket_ == INVALID_SOCKET) {
+    if (!socket_) {
         return;
     }
     send("QUIT");
-    // The server closes its side after QUIT, which ends the reader; closing the socket wakes one still waiting.
+    // The server closes its side after QUIT, which ends the reader; a shutdown wakes one still waiting, and the
+    // socket closes with its owner once the reader is gone.
     waitUntil(
         [this] {
             std::lock_guard<std::mutex> lock(mutex_);
             return ended_;
         },
         2000);
-    closesocket(static_cast<SOCKET>(socket_));
+    shutdown(socket_.get(), SD_BOTH);
     reader_.join();
 }
 
@@ -154,7 +158,7 @@ void IrcConnection::read() {
     std::string pending;
     char buffer[4096];
     for (;;) {
-        const int n = recv(static_cast<SOCKET>(socket_), buffer, sizeof(buffer), 0);
+        const int n = recv(socket_.get(), buffer, sizeof(buffer), 0);
         if (n <= 0) {
             break;
         }

@@ -10,8 +10,13 @@
 #include <vector>
 
 #include "peers/stopwatch.h"
+#include "platform/win32/owners.h"
 
 namespace marquill::peers {
+
+void closeSocket(std::uintptr_t socket);  // closesocket, without Winsock's header here
+// A Winsock socket (INVALID_SOCKET: none).
+using Socket = win32::NumberHandle<std::uintptr_t, ~std::uintptr_t{0}, closeSocket>;
 
 // One line the server sent, CR LF taken off, with its arrival in seconds on the connection's clock.
 struct IrcLine {
@@ -64,7 +69,7 @@ private:
 
     const std::string nick_;
     const Stopwatch clock_;
-    std::uintptr_t socket_;
+    Socket socket_;
     mutable std::mutex mutex_;  // guards what follows, and sending
     std::vector<IrcLine> lines_;
     std::string mask_;

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <type_traits>
+#include <utility>
 
 // The one owner of each kind of handle the program, the peers and the tests hold: moved, never copied, released
 // exactly once. A handle that failed to come is held as null (CreateFile's INVALID_HANDLE_VALUE included).
@@ -19,6 +20,33 @@ struct HandleCloser {
 using KernelHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser<CloseHandle>>;
 // A search begun by FindFirstFile.
 using FileSearch = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser<FindClose>>;
+
+// A handle that is a number rather than a pointer (a socket), `None` standing for no handle.
+template <typename Handle, Handle None, auto Close>
+class NumberHandle {
+public:
+    NumberHandle() = default;
+    explicit NumberHandle(Handle handle) : handle_(handle) {}
+    ~NumberHandle() { reset(); }
+    NumberHandle(NumberHandle&& other) noexcept : handle_(other.release()) {}
+    NumberHandle& operator=(NumberHandle&& other) noexcept {
+        reset(other.release());
+        return *this;
+    }
+
+    Handle get() const { return handle_; }
+    explicit operator bool() const { return handle_ != None; }
+    Handle release() { return std::exchange(handle_, None); }
+    void reset(Handle handle = None) {
+        if (handle_ != None) {
+            Close(handle_);
+        }
+        handle_ = handle;
+    }
+
+private:
+    Handle handle_ = None;
+};
 
 // A file or search handle as it came back from its call, failed ones (INVALID_HANDLE_VALUE) held as null.
 template <typename Owner>
