@@ -40,7 +40,7 @@ public:
     // Shows the window modeless and repaints it at once.
     virtual void showWindow() = 0;
     virtual WindowHandle windowHandle() const = 0;
-    // The window's own icon, as the 32-bit handle the tray record carries.
+    // The window's small icon at its DPI now, for the tray, as the 32-bit handle the tray record carries.
     virtual std::uint32_t iconHandle() const = 0;
 
     // A modal box with an OK button; returns when it is dismissed.

@@ -41,7 +41,7 @@ ControlClass classOf(ControlKind kind) {
             return {L"STATIC", SS_ICON | SS_CENTERIMAGE | SS_REALSIZEIMAGE, 0};
         case ControlKind::TextBox:
             // The title box holds what the program read; a key typed there by any route would be announced.
-            return {L"EDIT", ES_AUTOHSCROLL | ES_READONLY | WS_TABSTOP, WS_EX_CLIENTEDGE};
+            return {L"EDIT", ES_AUTOHSCROLL | ES_READONLY, WS_EX_CLIENTEDGE};
         case ControlKind::MultiLineTextBox:
             return {L"EDIT", ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
         case ControlKind::Timer:

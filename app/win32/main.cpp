@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "app/main_controller.h"
-#include "app/win32/accessibility.h"
+#include "app/win32/display_settings.h"
 #include "app/win32/session_copy.h"
 #include "app/win32/win32_main_view.h"
 #include "platform/win32/win32_ansi_codec.h"
@@ -21,8 +21,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     win32::Win32Clock clock;
     win32::Win32EventPump events;
     win32::Win32Files files;
-    win32::SystemAccessibility accessibility;  // outlives the window, whose controls it annotates
-    win32::Win32MainView view(instance, codec, accessibility);
+    win32::SystemDisplaySettings display;
+    win32::Win32MainView view(instance, codec, display);
     if (!view.create(MainServices{windows, clock, events, codec, files})) {
         return 1;
     }
