@@ -35,6 +35,7 @@ public:
     virtual void setTrayRetryTimer(bool enabled) = 0;
 
     virtual WindowState windowState() const = 0;
+    // Minimised: shown minimised on the taskbar, never taking the focus from what the user is doing.
     virtual void setWindowState(WindowState state) = 0;
     virtual void hideWindow() = 0;
     // Shows the window modeless and repaints it at once.

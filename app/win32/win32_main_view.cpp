@@ -217,7 +217,7 @@ void Win32MainView::setWindowState(WindowState state) {
             }
             break;
         case WindowState::Minimised:
-            ShowWindow(window_, SW_MINIMIZE);
+            ShowWindow(window_, SW_SHOWMINNOACTIVE);
             break;
         case WindowState::Maximised:
             ShowWindow(window_, SW_MAXIMIZE);
