@@ -13,7 +13,7 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     using namespace marquill;
     win32::SessionCopy copy;  // given up once the window is gone, after the view
-    if (!copy.claim()) {
+    if (!claimPlace(copy)) {
         return 0;
     }
     win32::Win32AnsiCodec codec;
