@@ -1,5 +1,6 @@
 #include "app/win32/control_factory.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -67,7 +68,12 @@ void createControl(HWND window,
                    const ControlDescription& control) {
     const ControlClass kind = classOf(control.kind);
     const mainwindow::PixelRect rect = mainwindow::clientPixelRect(control, resources.dpi, resources.dpi);
-    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.style | (control.visible ? WS_VISIBLE : 0);
+    // The holders are no place for input of any kind, nor for the focus; UI Automation, which reads the windows
+    // themselves, offers them as not enabled.
+    const bool holder =
+        std::find(mainwindow::kHolders.begin(), mainwindow::kHolders.end(), control.id) != mainwindow::kHolders.end();
+    const DWORD style =
+        WS_CHILD | WS_CLIPSIBLINGS | kind.style | (control.visible ? WS_VISIBLE : 0) | (holder ? WS_DISABLED : 0);
     const std::wstring text = mainwindow::initialText(control, codec);
     HWND created =
         CreateWindowExW(kind.exStyle, kind.className, text.c_str(), style, rect.left, rect.top, rect.width, rect.height,
@@ -90,6 +96,12 @@ OwnedIcon loadIcon(HINSTANCE instance, int size) {
         static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, size, size, 0)));
 }
 
+// None at the system's size, where the window class's icon serves.
+OwnedIcon titleBarIcon(HINSTANCE instance, int metric, int dpi) {
+    const int size = systemMetricForDpi(metric, dpi);
+    return size == GetSystemMetrics(metric) ? OwnedIcon() : loadIcon(instance, size);
+}
+
 void setWindowIcons(HWND window, const ControlResources& resources) {
     SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(resources.bigIcon.get()));
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(resources.smallIcon.get()));
@@ -101,8 +113,8 @@ ControlResources loadControlResources(HINSTANCE instance, int dpi) {
     ControlResources resources;
     resources.dpi = dpi;
     resources.picture = loadIcon(instance, kPictureIconPixels);
-    resources.bigIcon = loadIcon(instance, systemMetricForDpi(SM_CXICON, dpi));
-    resources.smallIcon = loadIcon(instance, systemMetricForDpi(SM_CXSMICON, dpi));
+    resources.bigIcon = titleBarIcon(instance, SM_CXICON, dpi);
+    resources.smallIcon = titleBarIcon(instance, SM_CXSMICON, dpi);
     resources.regularFont = createFont(dpi, false);
     resources.boldFont = createFont(dpi, true);
     for (const ControlDescription& control : mainwindow::kControls) {
@@ -118,7 +130,6 @@ void createControls(HWND window, HINSTANCE instance, const ControlResources& res
         createControl(window, instance, resources, codec, *control);
     }
     SendMessageW(GetDlgItem(window, id::optFormate(0)), BM_SETCHECK, BST_CHECKED, 0);
-    setWindowIcons(window, resources);
 }
 
 void layOutControls(HWND window, const ControlResources& old, const ControlResources& next) {

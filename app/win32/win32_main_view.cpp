@@ -53,7 +53,11 @@ bool Win32MainView::registerClass() const {
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = attachedWindowProc<Win32MainView>;
     windowClass.hInstance = instance_;
+    // At the system's sizes: the window's own only at another DPI.
     windowClass.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(kIconResource));
+    windowClass.hIconSm =
+        static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     const std::wstring className = wideClassName();
@@ -77,12 +81,6 @@ bool Win32MainView::create(const MainServices& services) {
     }
     allowMessagesFromLowerIntegrity();
     createControls(window_, instance_, resources_, codec_);
-    // The holders of what the program read are no place for input of any kind, nor for the focus; UI Automation,
-    // which reads the windows themselves, offers them as not enabled.
-    for (const int holder :
-         {id::kTxtTitle, id::kLbltTime, id::kLblTrackNumber, id::kLblTrackPer, id::kLblTotalTracks}) {
-        EnableWindow(item(holder), FALSE);
-    }
     readColourSetting();
     // Per monitor, the window can open on a monitor whose DPI is not the system's, or one changed since logon.
     if (const int shownAt = display_.windowDpi(window_, dpi); shownAt != dpi) {
@@ -239,7 +237,9 @@ WindowHandle Win32MainView::windowHandle() const {
 }
 
 std::uint32_t Win32MainView::iconHandle() const {
-    return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(resources_.smallIcon.get()));
+    const HICON icon = resources_.smallIcon ? resources_.smallIcon.get()
+                                            : reinterpret_cast<HICON>(GetClassLongPtrW(window_, GCLP_HICONSM));
+    return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(icon));
 }
 
 void Win32MainView::messageBox(const std::wstring& text, const std::wstring& caption) {

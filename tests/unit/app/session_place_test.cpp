@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <limits>
-#include <utility>
 #include <vector>
 
 #include "platform/window_services.h"
@@ -12,15 +10,12 @@
 namespace marquill::test {
 namespace {
 
-constexpr std::uint32_t kNever = std::numeric_limits<std::uint32_t>::max();
+constexpr std::uint32_t kNever = 0xFFFFFFFF;
 
-// The place as a row has it: each take finds the next of `takes` (the last again once they run out); the running
+// The place as a row has it: each take finds the next of `takes`, the last again once they run out; the running
 // copy's window answers from `answersAtMs` on, and that copy gives its place up at `givesUpAtMs`. Time passes only
 // in waits.
 struct ScriptedPlace final : SessionPlace {
-    ScriptedPlace(std::vector<Place> found, std::uint32_t answers, std::uint32_t givesUp)
-        : takes(std::move(found)), answersAtMs(answers), givesUpAtMs(givesUp) {}
-
     Place take() override {
         last = takes[std::min(taken++, takes.size() - 1)];
         held = last == Place::Held;
@@ -35,8 +30,8 @@ struct ScriptedPlace final : SessionPlace {
     std::uint32_t milliseconds() override { return now; }
 
     std::vector<Place> takes;
-    std::uint32_t answersAtMs;
-    std::uint32_t givesUpAtMs;
+    std::uint32_t answersAtMs = kNever;
+    std::uint32_t givesUpAtMs = kNever;
     std::size_t taken = 0;
     Place last = Place::Unavailable;
     std::uint32_t now = 0;
@@ -60,13 +55,15 @@ TEST(SessionPlaceTest, AStartRunsOnlyHoldingThePlace) {
         {"a copy on its way out", {P::Waitable}, kNever, 200, true},
         {"a copy ends between the make and the open", {P::Gone, P::Held}, kNever, kNever, true},
         {"places made and gone time after time", {P::Gone}, kNever, kNever, false},
-        {"an administrator's copy comes back", {P::Refused}, 300, kNever, false},
         {"an administrator's copy closes", {P::Refused, P::Refused, P::Gone, P::Held}, kNever, kNever, true},
         {"an administrator's copy does not answer", {P::Refused}, kNever, kNever, false},
         {"no place can be made", {P::Unavailable}, kNever, kNever, true},
     };
     for (const auto& c : cases) {
-        ScriptedPlace place(c.takes, c.answersAtMs, c.givesUpAtMs);
+        ScriptedPlace place;
+        place.takes = c.takes;
+        place.answersAtMs = c.answersAtMs;
+        place.givesUpAtMs = c.givesUpAtMs;
         EXPECT_EQ(claimPlace(place), c.runs) << c.what;
         EXPECT_EQ(place.held, c.runs && c.takes.back() != P::Unavailable) << c.what;
         EXPECT_LE(place.now, kAnswerTimeoutMs) << c.what;
