@@ -7,6 +7,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/main_window_description.h"
@@ -79,8 +80,7 @@ LRESULT CALLBACK noteDontClick(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// A new start's bring-back, a click on the switch and a tick, sent as any program could before the window's load
-// step; the bring-back's answer is kept.
+// A new start's bring-back, a click on the switch and a tick, as any program could send them before the load step.
 LRESULT broughtBackBeforeLoad = 0;
 
 LRESULT CALLBACK sendBeforeLoad(int code, WPARAM wParam, LPARAM lParam) {
@@ -487,12 +487,10 @@ TEST_F(MainViewTest, EveryDpiChangeLaysTheWindowOutAgain) {
     };
     const HWND regular = control("optFormate(1)");
     const HWND bold = control("optFormate(0)");
-    const struct {
-        int dpi;
-        int words;  // of the message: any program can send one, with words of its own
-    } changes[] = {{144, 144}, {192, 192}, {96, 96}, {144, 192}};
+    // The window's DPI, and the message's words: any program can send one, with words of its own.
+    const std::pair<int, int> changes[] = {{144, 144}, {192, 192}, {96, 96}, {144, 192}};
     for (int round = 0; round < 13; ++round) {  // fifty-two changes
-        for (const auto [dpi, words] : changes) {
+        for (const auto& [dpi, words] : changes) {
             const auto before = std::vector<HGDIOBJ>{
                 reinterpret_cast<HGDIOBJ>(SendMessageW(regular, WM_GETFONT, 0, 0)),
                 reinterpret_cast<HGDIOBJ>(SendMessageW(bold, WM_GETFONT, 0, 0)),

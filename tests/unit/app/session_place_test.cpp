@@ -16,18 +16,14 @@ constexpr std::uint32_t kNever = 0xFFFFFFFF;
 // copy's window answers from `answersAtMs` on, and that copy gives its place up at `givesUpAtMs`. Time passes only
 // in waits.
 struct ScriptedPlace final : SessionPlace {
-    Place take() override {
-        last = takes[std::min(taken++, takes.size() - 1)];
-        held = last == Place::Held;
-        return last;
-    }
+    Place take() override { return last = takes[std::min(taken++, takes.size() - 1)]; }
     bool waitToHold(std::uint32_t ms) override {
         now += ms;
-        held = last == Place::Waitable && now >= givesUpAtMs;
-        return held;
+        return held();
     }
     bool bringBackRunningCopy() override { return now >= answersAtMs; }
     std::uint32_t milliseconds() override { return now; }
+    bool held() const { return last == Place::Held || (last == Place::Waitable && now >= givesUpAtMs); }
 
     std::vector<Place> takes;
     std::uint32_t answersAtMs = kNever;
@@ -35,7 +31,6 @@ struct ScriptedPlace final : SessionPlace {
     std::size_t taken = 0;
     Place last = Place::Unavailable;
     std::uint32_t now = 0;
-    bool held = false;
 };
 
 // One copy per session, whatever the running copy does meanwhile: a start runs only holding the place (or where no
@@ -65,7 +60,7 @@ TEST(SessionPlaceTest, AStartRunsOnlyHoldingThePlace) {
         place.answersAtMs = c.answersAtMs;
         place.givesUpAtMs = c.givesUpAtMs;
         EXPECT_EQ(claimPlace(place), c.runs) << c.what;
-        EXPECT_EQ(place.held, c.runs && c.takes.back() != P::Unavailable) << c.what;
+        EXPECT_EQ(place.held(), c.runs && c.takes.back() != P::Unavailable) << c.what;
         EXPECT_LE(place.now, kAnswerTimeoutMs) << c.what;
     }
 }
