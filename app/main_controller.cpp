@@ -65,8 +65,7 @@ void MainController::load() {
             view_.setText(id::txtData(client), *loaded);
         }
     }
-    // The record comes first: a launcher that asks for a minimised start turns the first show into a minimise,
-    // which puts the window in the tray at once.
+    // Filled again at each add; the delete at the end needs it whether or not an icon was ever added.
     TrayIconData = fillTrayIconData(view_.windowHandle(), view_.iconHandle());
     view_.showWindow();
 }
@@ -120,13 +119,17 @@ void MainController::command1Clicked() {
 }
 
 void MainController::queryUnload() {
+    // First: a close handled while the tick waits for the player must find the timer off when that tick goes on.
+    view_.setTimerEnabled(false);
     services_.windows.notifyIcon(nim::kDelete, TrayIconData);
     inTray_ = false;
     view_.endProgram();
 }
 
 void MainController::resized() {
-    if (view_.windowState() == WindowState::Minimised && !inTray_ && !toTray()) {
+    if (view_.windowState() != WindowState::Minimised) {
+        setTrayRetries(0);  // brought back from the taskbar: no icon to offer any more
+    } else if (!inTray_ && !toTray()) {
         setTrayRetries(kTrayRetries);
     }
 }
@@ -134,6 +137,8 @@ void MainController::resized() {
 bool MainController::toTray() {
     // Only with its icon there does the window leave the taskbar: with the shell busy, restarting or gone, nothing
     // would bring a hidden window back. An add fails also for an icon the shell kept; a change finds that one.
+    // The icon is the window's at its DPI now: the scale may have changed since start-up.
+    TrayIconData = fillTrayIconData(view_.windowHandle(), view_.iconHandle());
     if (!services_.windows.notifyIcon(nim::kAdd, TrayIconData) &&
         !services_.windows.notifyIcon(nim::kModify, TrayIconData)) {
         return false;
@@ -176,6 +181,7 @@ void MainController::startedAgain() {
 }
 
 void MainController::bringBack() {
+    setTrayRetries(0);
     view_.setWindowState(WindowState::Normal);
     services_.windows.setForegroundWindow(view_.windowHandle());
     view_.showWindow();
@@ -218,11 +224,13 @@ void MainController::saveClicked() {
 }
 
 void MainController::shellRestarted() {
-    if (inTray_) {
+    // Also for a window left on the taskbar once the retries ran out: the shell is back to take the icon.
+    if (view_.windowState() == WindowState::Minimised) {
         inTray_ = false;
         if (!toTray()) {
             setTrayRetries(kTrayRetries);
-            view_.showWindow();  // minimised on the taskbar, rather than hidden with no icon to click
+            // On the taskbar rather than hidden with no icon to click, and the focus stays where the user has it.
+            view_.setWindowState(WindowState::Minimised);
         }
     }
 }

@@ -35,12 +35,13 @@ public:
     virtual void setTrayRetryTimer(bool enabled) = 0;
 
     virtual WindowState windowState() const = 0;
+    // Minimised: shown minimised on the taskbar, never taking the focus from what the user is doing.
     virtual void setWindowState(WindowState state) = 0;
     virtual void hideWindow() = 0;
     // Shows the window modeless and repaints it at once.
     virtual void showWindow() = 0;
     virtual WindowHandle windowHandle() const = 0;
-    // The window's own icon, as the 32-bit handle the tray record carries.
+    // The window's small icon at its DPI now, for the tray, as the 32-bit handle the tray record carries.
     virtual std::uint32_t iconHandle() const = 0;
 
     // A modal box with an OK button; returns when it is dismissed.

@@ -101,6 +101,10 @@ constexpr int optFormate(int index) {
 }
 }  // namespace id
 
+// The holders of what the program reads from the player: the title box and the four track labels.
+constexpr std::array<int, 5> kHolders = {id::kTxtTitle, id::kLbltTime, id::kLblTrackNumber, id::kLblTrackPer,
+                                         id::kLblTotalTracks};
+
 constexpr Colour kGrey{128, 128, 128};
 constexpr Colour kSilver{192, 192, 192};
 constexpr std::optional<Colour> kSystemColour;

@@ -1,5 +1,6 @@
 #include "app/win32/control_factory.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -41,7 +42,7 @@ ControlClass classOf(ControlKind kind) {
             return {L"STATIC", SS_ICON | SS_CENTERIMAGE | SS_REALSIZEIMAGE, 0};
         case ControlKind::TextBox:
             // The title box holds what the program read; a key typed there by any route would be announced.
-            return {L"EDIT", ES_AUTOHSCROLL | ES_READONLY | WS_TABSTOP, WS_EX_CLIENTEDGE};
+            return {L"EDIT", ES_AUTOHSCROLL | ES_READONLY, WS_EX_CLIENTEDGE};
         case ControlKind::MultiLineTextBox:
             return {L"EDIT", ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
         case ControlKind::Timer:
@@ -67,7 +68,12 @@ void createControl(HWND window,
                    const ControlDescription& control) {
     const ControlClass kind = classOf(control.kind);
     const mainwindow::PixelRect rect = mainwindow::clientPixelRect(control, resources.dpi, resources.dpi);
-    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.style | (control.visible ? WS_VISIBLE : 0);
+    // The holders are no place for input of any kind, nor for the focus; UI Automation, which reads the windows
+    // themselves, offers them as not enabled.
+    const bool holder =
+        std::find(mainwindow::kHolders.begin(), mainwindow::kHolders.end(), control.id) != mainwindow::kHolders.end();
+    const DWORD style =
+        WS_CHILD | WS_CLIPSIBLINGS | kind.style | (control.visible ? WS_VISIBLE : 0) | (holder ? WS_DISABLED : 0);
     const std::wstring text = mainwindow::initialText(control, codec);
     HWND created =
         CreateWindowExW(kind.exStyle, kind.className, text.c_str(), style, rect.left, rect.top, rect.width, rect.height,
@@ -90,6 +96,12 @@ OwnedIcon loadIcon(HINSTANCE instance, int size) {
         static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, size, size, 0)));
 }
 
+// None at the system's size, where the window class's icon serves.
+OwnedIcon titleBarIcon(HINSTANCE instance, int metric, int dpi) {
+    const int size = systemMetricForDpi(metric, dpi);
+    return size == GetSystemMetrics(metric) ? OwnedIcon() : loadIcon(instance, size);
+}
+
 void setWindowIcons(HWND window, const ControlResources& resources) {
     SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(resources.bigIcon.get()));
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(resources.smallIcon.get()));
@@ -101,8 +113,8 @@ ControlResources loadControlResources(HINSTANCE instance, int dpi) {
     ControlResources resources;
     resources.dpi = dpi;
     resources.picture = loadIcon(instance, kPictureIconPixels);
-    resources.bigIcon = loadIcon(instance, systemMetricForDpi(SM_CXICON, dpi));
-    resources.smallIcon = loadIcon(instance, systemMetricForDpi(SM_CXSMICON, dpi));
+    resources.bigIcon = titleBarIcon(instance, SM_CXICON, dpi);
+    resources.smallIcon = titleBarIcon(instance, SM_CXSMICON, dpi);
     resources.regularFont = createFont(dpi, false);
     resources.boldFont = createFont(dpi, true);
     for (const ControlDescription& control : mainwindow::kControls) {
@@ -118,7 +130,6 @@ void createControls(HWND window, HINSTANCE instance, const ControlResources& res
         createControl(window, instance, resources, codec, *control);
     }
     SendMessageW(GetDlgItem(window, id::optFormate(0)), BM_SETCHECK, BST_CHECKED, 0);
-    setWindowIcons(window, resources);
 }
 
 void layOutControls(HWND window, const ControlResources& old, const ControlResources& next) {

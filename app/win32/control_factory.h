@@ -17,7 +17,8 @@ constexpr UINT kButtonSetDontClick = 0x00F8;
 struct ControlResources {
     int dpi = 96;
     OwnedIcon picture;  // the picture's: the 32 x 32 image at every DPI, as the window shows it
-    OwnedIcon bigIcon;  // the title bar's and the task switcher's, at this DPI's sizes
+    // The title bar's and the task switcher's, at this DPI's sizes; none where the window class's are of them.
+    OwnedIcon bigIcon;
     OwnedIcon smallIcon;
     GdiObject<HFONT> regularFont;
     GdiObject<HFONT> boldFont;
@@ -33,7 +34,7 @@ ControlResources loadControlResources(HINSTANCE instance, int dpi);
 void createControls(HWND window, HINSTANCE instance, const ControlResources& resources, const AnsiCodec& codec);
 
 // Places every control at its twips at `next`'s DPI, and gives each `next`'s font of the weight it has now in
-// `old`'s, and the window `next`'s icons; `old` can then go.
+// `old`'s, and the window `next`'s icons (none: the class's); `old` can then go.
 void layOutControls(HWND window, const ControlResources& old, const ControlResources& next);
 
 // For a control with a colour of its own: sets its text background and gives its brush; null for the others.

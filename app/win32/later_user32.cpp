@@ -2,13 +2,6 @@
 
 namespace marquill::win32 {
 
-int windowDpi(HWND window, int fallback) {
-    using GetDpi = UINT(WINAPI*)(HWND);
-    const auto getDpi = laterUser32Function<GetDpi>("GetDpiForWindow");
-    const UINT dpi = getDpi ? getDpi(window) : 0;
-    return dpi != 0 ? static_cast<int>(dpi) : fallback;
-}
-
 int systemMetricForDpi(int index, int dpi) {
     using GetMetric = int(WINAPI*)(int, UINT);
     const auto getMetric = laterUser32Function<GetMetric>("GetSystemMetricsForDpi");

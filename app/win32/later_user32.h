@@ -13,9 +13,6 @@ Function laterUser32Function(const char* name) {
     return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
 }
 
-// GetDpiForWindow (Windows 10 1607 on): the DPI the window is drawn at; `fallback` without the call.
-int windowDpi(HWND window, int fallback);
-
 // GetSystemMetricsForDpi (Windows 10 1607 on), or the metric at the system DPI without it.
 int systemMetricForDpi(int index, int dpi);
 

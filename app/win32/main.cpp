@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "app/main_controller.h"
-#include "app/win32/accessibility.h"
+#include "app/win32/display_settings.h"
 #include "app/win32/session_copy.h"
 #include "app/win32/win32_main_view.h"
 #include "platform/win32/win32_ansi_codec.h"
@@ -14,7 +14,7 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     using namespace marquill;
     win32::SessionCopy copy;  // given up once the window is gone, after the view
-    if (!copy.claim()) {
+    if (!claimPlace(copy)) {
         return 0;
     }
     win32::Win32AnsiCodec codec;
@@ -23,8 +23,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     win32::Win32EventPump events;
     win32::Win32Files files;
     win32::Win32SharedMemory memory;
-    win32::SystemAccessibility accessibility;  // outlives the window, whose controls it annotates
-    win32::Win32MainView view(instance, codec, accessibility);
+    win32::SystemDisplaySettings display;
+    win32::Win32MainView view(instance, codec, display);
     if (!view.create(MainServices{windows, clock, events, codec, files, memory})) {
         return 1;
     }

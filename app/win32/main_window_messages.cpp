@@ -86,14 +86,9 @@ LRESULT Win32MainView::drawAndFocus(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_SYSCOLORCHANGE:
             readColourSetting();
             break;
-        case kDpiChanged: {
-            // The suggested rectangle is the one this window asked for at the new DPI (kGetDpiScaledSize).
-            const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-            useDpi(HIWORD(wParam));
+        case kDpiChanged:
+            dpiChanged(display_.windowDpi(window_, HIWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));
             return 0;
-        }
         case kGetDpiScaledSize: {
             // The frame scales apart from the client area, so only the window knows its size at another DPI.
             const RECT frame = frameAt(static_cast<int>(wParam));

@@ -2,27 +2,26 @@
 
 #include <windows.h>
 
+#include "app/session_place.h"
 #include "platform/win32/owners.h"
 
 namespace marquill::win32 {
 
-// One copy per session polls and announces: a user who minimised the program to the tray (where Windows hides new
-// icons) may well start it again, and two copies would announce every song twice. The place of that copy is a
-// mutex in the session's own namespace, so another user's session has a place of its own.
-class SessionCopy {
+// The place of the running copy: a mutex in the session's own namespace, so another user's session has a place of
+// its own.
+class SessionCopy final : public SessionPlace {
 public:
     SessionCopy() = default;
     // Gives the place up, so that a start from then on starts normally.
-    ~SessionCopy();
-    SessionCopy(const SessionCopy&) = delete;
-    SessionCopy& operator=(const SessionCopy&) = delete;
+    ~SessionCopy() override;
 
-    // True when this start may run: no other copy runs, or the one running was closing. False when the running
-    // copy was asked to bring its window back (or runs without answering), and this start ends at once.
-    bool claim();
+    Place take() override;
+    bool waitToHold(std::uint32_t ms) override;
+    bool bringBackRunningCopy() override;
+    std::uint32_t milliseconds() override { return GetTickCount(); }
 
 private:
-    KernelHandle place_;
+    KernelHandle place_;  // held, or open for waiting on it
     bool held_ = false;
 };
 

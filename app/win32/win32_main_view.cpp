@@ -31,16 +31,10 @@ int systemDpi() {
 
 }  // namespace
 
-Win32MainView::Win32MainView(HINSTANCE instance, const AnsiCodec& codec, Accessibility& accessibility)
+Win32MainView::Win32MainView(HINSTANCE instance, const AnsiCodec& codec, const DisplaySettings& display)
     : instance_(instance),
       codec_(codec),
-      accessibility_(accessibility),
-      trayIcon_(static_cast<HICON>(LoadImageW(instance,
-                                              MAKEINTRESOURCEW(kIconResource),
-                                              IMAGE_ICON,
-                                              GetSystemMetrics(SM_CXSMICON),
-                                              GetSystemMetrics(SM_CYSMICON),
-                                              LR_SHARED))),
+      display_(display),
       resources_(loadControlResources(instance, systemDpi())),
       taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")),
       bringBack_(bringBackMessage()) {}
@@ -59,8 +53,11 @@ bool Win32MainView::registerClass() const {
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = attachedWindowProc<Win32MainView>;
     windowClass.hInstance = instance_;
+    // At the system's sizes: the window's own only at another DPI.
     windowClass.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(kIconResource));
-    windowClass.hIconSm = trayIcon_;
+    windowClass.hIconSm =
+        static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     const std::wstring className = wideClassName();
@@ -77,27 +74,22 @@ bool Win32MainView::create(const MainServices& services) {
     const RECT frame = frameAt(dpi);
     const int left = mainwindow::twipsToPixels(mainwindow::kClientLeftTwips, dpi) + frame.left;
     const int top = mainwindow::twipsToPixels(mainwindow::kClientTopTwips, dpi) + frame.top;
-    controller_ = std::make_unique<MainController>(*this, services);
     window_ = CreateWindowExW(kWindowExStyle, wideClassName().c_str(), L"", kWindowStyle, left, top,
                               frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance_, this);
     if (!window_) {
-        controller_.reset();
         return false;
     }
     allowMessagesFromLowerIntegrity();
     createControls(window_, instance_, resources_, codec_);
-    for (const int holder :
-         {id::kTxtTitle, id::kLbltTime, id::kLblTrackNumber, id::kLblTrackPer, id::kLblTotalTracks}) {
-        accessibility_.hideFromAssistiveTools(item(holder));
-    }
     readColourSetting();
     // Per monitor, the window can open on a monitor whose DPI is not the system's, or one changed since logon.
-    if (const int shownAt = windowDpi(window_, dpi); shownAt != dpi) {
+    if (const int shownAt = display_.windowDpi(window_, dpi); shownAt != dpi) {
         const RECT shownFrame = frameAt(shownAt);
         SetWindowPos(window_, nullptr, 0, 0, shownFrame.right - shownFrame.left, shownFrame.bottom - shownFrame.top,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         useDpi(shownAt);
     }
+    controller_ = std::make_unique<MainController>(*this, services);
     controller_->load();
     return true;
 }
@@ -114,8 +106,28 @@ void Win32MainView::useDpi(int dpi) {
     resources_ = std::move(next);
 }
 
+void Win32MainView::dpiChanged(int dpi, const RECT& suggested) {
+    if (IsIconic(window_)) {
+        // Usually hidden in the tray: nothing moves now, and it comes back where it was, at the new DPI's size.
+        WINDOWPLACEMENT placement = {};
+        placement.length = sizeof placement;
+        GetWindowPlacement(window_, &placement);
+        const RECT frame = frameAt(dpi);
+        RECT& normal = placement.rcNormalPosition;
+        normal.right = normal.left + frame.right - frame.left;
+        normal.bottom = normal.top + frame.bottom - frame.top;
+        placement.showCmd = IsWindowVisible(window_) ? SW_SHOWMINNOACTIVE : SW_HIDE;
+        SetWindowPlacement(window_, &placement);
+    } else {
+        // The rectangle this window asked for at the new DPI (WM_GETDPISCALEDSIZE).
+        SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    useDpi(dpi);
+}
+
 void Win32MainView::readColourSetting() {
-    const bool highContrast = accessibility_.highContrast();
+    const bool highContrast = display_.highContrast();
     if (highContrast != highContrast_) {
         highContrast_ = highContrast;
         RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -203,7 +215,7 @@ void Win32MainView::setWindowState(WindowState state) {
             }
             break;
         case WindowState::Minimised:
-            ShowWindow(window_, SW_MINIMIZE);
+            ShowWindow(window_, SW_SHOWMINNOACTIVE);
             break;
         case WindowState::Maximised:
             ShowWindow(window_, SW_MAXIMIZE);
@@ -225,7 +237,9 @@ WindowHandle Win32MainView::windowHandle() const {
 }
 
 std::uint32_t Win32MainView::iconHandle() const {
-    return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(trayIcon_));
+    const HICON icon = resources_.smallIcon ? resources_.smallIcon.get()
+                                            : reinterpret_cast<HICON>(GetClassLongPtrW(window_, GCLP_HICONSM));
+    return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(icon));
 }
 
 void Win32MainView::messageBox(const std::wstring& text, const std::wstring& caption) {

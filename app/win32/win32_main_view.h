@@ -7,8 +7,8 @@
 #include "app/main_controller.h"
 #include "app/main_view.h"
 #include "app/main_window_description.h"
-#include "app/win32/accessibility.h"
 #include "app/win32/control_factory.h"
+#include "app/win32/display_settings.h"
 #include "app/win32/keyboard_navigation.h"
 #include "platform/ansi_codec.h"
 
@@ -18,12 +18,13 @@ namespace marquill::win32 {
 // controller and does what the controller asks of the window. The MainView names are the house style's.
 class Win32MainView final : public MainView {
 public:
-    Win32MainView(HINSTANCE instance, const AnsiCodec& codec, Accessibility& accessibility);
+    Win32MainView(HINSTANCE instance, const AnsiCodec& codec, const DisplaySettings& display);
     ~Win32MainView() override;
 
-    // Creates the controller, then the window with all its controls, and runs the load event, which shows it;
-    // from then on the window's events go to the controller. The view owns the controller, so no event can reach
-    // one that is gone.
+    // Creates the window with all its controls, then the controller, and runs the load event, which shows it; from
+    // then on the window's events go to the controller. Before, they find none and go to DefWindowProc: a new
+    // start's bring-back is answered as not done, and that start asks again until this copy has loaded. The view
+    // owns the controller, so no event can reach one that is gone.
     bool create(const MainServices& services);
     HWND window() const { return window_; }
 
@@ -59,6 +60,8 @@ private:
     LRESULT drawAndFocus(UINT message, WPARAM wParam, LPARAM lParam);
     // The controls' places, fonts and icons made again for `dpi`, the old ones freed.
     void useDpi(int dpi);
+    // The window's DPI changed (WM_DPICHANGED). Minimised, it is only given its size at `dpi` for its return.
+    void dpiChanged(int dpi, const RECT& suggested);
     // The window's frame around its client area at `dpi`, the client area's corner at 0, 0.
     RECT frameAt(int dpi) const;
     // A high-contrast theme gives every control the system's colours; read again when a setting changes.
@@ -72,8 +75,7 @@ private:
 
     HINSTANCE instance_;
     const AnsiCodec& codec_;
-    Accessibility& accessibility_;
-    HICON trayIcon_;  // the small icon at the system's DPI, where the shell draws its tray
+    const DisplaySettings& display_;
     ControlResources resources_;
     bool highContrast_ = false;
     KeyboardNavigation keyboard_;

@@ -136,6 +136,11 @@ bool SimDesktop::trayIconShown(WindowHandle owner, std::uint32_t id) const {
     return trayIcons_.count({owner, id}) != 0;
 }
 
+std::uint32_t SimDesktop::trayIconImage(WindowHandle owner, std::uint32_t id) const {
+    const auto icon = trayIcons_.find({owner, id});
+    return icon == trayIcons_.end() ? 0 : icon->second;
+}
+
 WindowHandle SimDesktop::findWindow(const char* className) {
     WindowHandle result = 0;
     for (WindowHandle candidate : topLevel_) {
@@ -301,9 +306,12 @@ bool SimDesktop::notifyIcon(std::uint32_t operation, const TrayRecordBytes& reco
     const std::pair<WindowHandle, std::uint32_t> icon{readUint32(record, 4), readUint32(record, 8)};
     bool result = false;
     if (operation == nim::kAdd) {
-        result = shellRunning_ && exists(icon.first) && trayIcons_.insert(icon).second;
+        result = shellRunning_ && exists(icon.first) && trayIcons_.emplace(icon, readUint32(record, 20)).second;
     } else if (operation == nim::kModify) {
         result = shellRunning_ && trayIcons_.count(icon) != 0;
+        if (result) {
+            trayIcons_[icon] = readUint32(record, 20);
+        }
     } else if (operation == nim::kDelete) {
         result = trayIcons_.erase(icon) != 0;
     }

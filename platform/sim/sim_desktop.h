@@ -2,7 +2,6 @@
 
 #include <functional>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -58,6 +57,8 @@ public:
     WindowHandle foregroundWindow() const { return foreground_; }
     int lastShowCommand(WindowHandle window) const;
     bool trayIconShown(WindowHandle owner, std::uint32_t id) const;
+    // The icon handle the shell shows for it; 0 for none.
+    std::uint32_t trayIconImage(WindowHandle owner, std::uint32_t id) const;
 
     // One line per call, with the numbers it knows by their Windows names: `FindWindowA("Winamp v1.x") = 1`,
     // `PostMessageA(1, WM_COMMAND, 40045, 0) = 1`.
@@ -123,8 +124,8 @@ private:
 
     const AnsiCodec& codec_;
     std::map<WindowHandle, Window> windows_;
-    std::vector<WindowHandle> topLevel_;  // topmost first
-    std::set<std::pair<WindowHandle, std::uint32_t>> trayIcons_;
+    std::vector<WindowHandle> topLevel_;                                         // topmost first
+    std::map<std::pair<WindowHandle, std::uint32_t>, std::uint32_t> trayIcons_;  // the icon handle of each
     std::map<std::wstring, SharedName> sharedNames_;
     WindowHandle nextHandle_ = 1;
     WindowHandle foreground_ = 0;

@@ -47,9 +47,7 @@ TEST_F(WindowTest, AUsersToolFindsEveryControl) {
     EXPECT_EQ(client.right, layout::pixelsOf(layout::kClientWidthTwips, 96));
     EXPECT_EQ(client.bottom, layout::pixelsOf(layout::kClientHeightTwips, 96));
     for (const layout::ExpectedControl& expected : layout::kControls) {
-        const HWND window = control(expected.name);
-        ASSERT_NE(window, nullptr) << expected.name;
-        EXPECT_TRUE(IsWindowEnabled(window)) << expected.name;
+        EXPECT_NE(control(expected.name), nullptr) << expected.name;
     }
 }
 

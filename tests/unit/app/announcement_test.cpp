@@ -121,20 +121,25 @@ TEST_F(AnnouncementTest, ANewTitleCarriesItsOwnTrackValues) {
     }
 }
 
-// The click that switches announcing off can be handled while the tick waits for the player's answer: the reading
-// that tick finishes must not write the title back and announce it.
-TEST_F(AnnouncementTest, SwitchingOffDuringAReadingAnnouncesNothing) {
+// The click that switches announcing off, or a close request, can be handled while the tick waits for the player's
+// answer: the reading that tick finishes must not write the title back and announce it, nor write to a closed window.
+TEST_F(AnnouncementTest, SwitchingOffOrClosingDuringAReadingAnnouncesNothing) {
     desktop.setTitle(player.window, L"7. First - Winamp");
-    bool switchOff = true;
-    desktop.setHandler(player.window, [&](const sim::SimMessage& message) {
-        if (std::exchange(switchOff, false)) {
+    for (const auto interrupt : {&MainController::enableClicked, &MainController::queryUnload}) {
+        if (!view.timerEnabled()) {
             controller.enableClicked();
         }
-        return player.answer(message);
-    });
-    controller.tick();
-    EXPECT_EQ(view.text(id::kTxtTitle), L"");
-    EXPECT_TRUE(mircReceived().empty());
+        bool interrupted = false;
+        desktop.setHandler(player.window, [&](const sim::SimMessage& message) {
+            if (!std::exchange(interrupted, true)) {
+                (controller.*interrupt)();
+            }
+            return player.answer(message);
+        });
+        controller.tick();
+        EXPECT_EQ(view.text(id::kTxtTitle), L"");
+        EXPECT_TRUE(mircReceived().empty());
+    }
 }
 
 // Every client with a non-empty template is served, in the order AIM, AOL, Yahoo, mIRC, whatever option is chosen;

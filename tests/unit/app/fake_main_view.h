@@ -105,6 +105,7 @@ public:
     WindowState windowState() const override { return state_; }
     void setWindowState(WindowState state) override {
         state_ = state;
+        shown_ = shown_ || state == WindowState::Minimised;
         record("state " + std::to_string(static_cast<int>(state)));
     }
     void hideWindow() override {
@@ -120,7 +121,7 @@ public:
         }
     }
     WindowHandle windowHandle() const override { return window_; }
-    std::uint32_t iconHandle() const override { return kIcon; }
+    std::uint32_t iconHandle() const override { return icon; }
     void messageBox(const std::wstring& text, const std::wstring& caption) override {
         messageBoxes.push_back({text, caption});
         record("message box");
@@ -131,6 +132,7 @@ public:
     }
 
     static constexpr std::uint32_t kIcon = 0x00C0FFEE;
+    std::uint32_t icon = kIcon;  // another after a change of DPI
     std::vector<std::pair<std::wstring, std::wstring>> messageBoxes;
 
 private:

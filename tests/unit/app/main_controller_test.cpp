@@ -229,7 +229,8 @@ TEST_F(ControllerTest, QueryUnloadRemovesTheIconThenEnds) {
         rig.controller.queryUnload();
         const std::string main = std::to_string(rig.view.windowHandle());
         EXPECT_EQ(rig.view.timeline(),
-                  (Lines{"Shell_NotifyIconA(NIM_DELETE, " + main + ", 1) = " + (inTray ? "1" : "0"), "view: end"}));
+                  (Lines{"view: timer off", "Shell_NotifyIconA(NIM_DELETE, " + main + ", 1) = " + (inTray ? "1" : "0"),
+                         "view: end"}));
         EXPECT_FALSE(rig.desktop.trayIconShown(rig.view.windowHandle(), 1));
         EXPECT_TRUE(rig.view.ended());
     }

@@ -138,8 +138,8 @@ TEST_F(TrayTest, WithoutAnIconTheWindowStaysOnTheTaskbar) {
     EXPECT_FALSE(view.shown());
 }
 
-// A retry that finds the shell answering again puts the window in the tray; one after the user brought the window
-// back only stops the timer.
+// A retry that finds the shell answering again puts the window in the tray; the user bringing the window back from
+// the taskbar stops the retries at once.
 TEST_F(TrayTest, ARetryEndsInTheTrayOrWithTheWindowBack) {
     for (const bool restoredMeanwhile : {false, true}) {
         ControllerRig rig;
@@ -153,7 +153,11 @@ TEST_F(TrayTest, ARetryEndsInTheTrayOrWithTheWindowBack) {
         }
         rig.desktop.clearCalls();
         rig.view.clearLog();
-        rig.controller.trayRetryTick();
+        if (restoredMeanwhile) {
+            rig.controller.resized();  // the restore's own
+        } else {
+            rig.controller.trayRetryTick();
+        }
         const std::string added = "Shell_NotifyIconA(NIM_ADD, " + std::to_string(rig.view.windowHandle()) + ", 1) = 1";
         const Lines expected = restoredMeanwhile ? Lines{"view: tray retry timer off"}
                                                  : Lines{added, "view: tray retry timer off", "view: hide window"};
@@ -192,7 +196,7 @@ TEST_F(TrayTest, AStartWhileRunningBringsTheWindowBack) {
     minimiseToTray();  // no icon: minimised on the taskbar
     forget();
     controller.startedAgain();
-    EXPECT_EQ(view.timeline(), (Lines{"view: state 0", foreground, "view: show window"}));
+    EXPECT_EQ(view.timeline(), (Lines{"view: tray retry timer off", "view: state 0", foreground, "view: show window"}));
 
     forget();
     controller.startedAgain();
@@ -249,7 +253,8 @@ TEST_F(ControllerTest, EndingWithoutACloseRequestTakesTheIconAway) {
 
 // After the shell restarts it knows no icons: a window in the tray must put its icon back, or it has no way back.
 // The shell also announces itself when only its display changed, and keeps its icons: the add fails then, the
-// change finds the icon, and the window stays in the tray with a click on the icon still bringing it back.
+// change finds the icon, and the window stays in the tray with a click on the icon still bringing it back. A window
+// left on the taskbar without an icon is offered to the shell that returns, also once the retries have run out.
 TEST_F(TrayTest, ShellRestartReAddsTheIconOnlyWhileInTheTray) {
     controller.shellRestarted();
     EXPECT_TRUE(view.timeline().empty()) << "on screen: no icon to put back";
@@ -262,8 +267,10 @@ TEST_F(TrayTest, ShellRestartReAddsTheIconOnlyWhileInTheTray) {
     EXPECT_TRUE(desktop.trayIconShown(view.windowHandle(), 1));
 
     forget();
-    controller.shellRestarted();  // a new DPI: the icon is still there
+    view.icon = 0x00BEEF01;
+    controller.shellRestarted();  // a new DPI: the icon is still there, and takes the window's at that DPI
     EXPECT_EQ(view.timeline(), (Lines{trayCall("NIM_ADD", false), trayCall("NIM_MODIFY", true), "view: hide window"}));
+    EXPECT_EQ(desktop.trayIconImage(view.windowHandle(), 1), view.icon);
     EXPECT_FALSE(view.shown());
     controller.mouseMoved(wm::kLeftButtonUp);
     EXPECT_TRUE(view.shown());
@@ -281,8 +288,16 @@ TEST_F(TrayTest, ShellRestartReAddsTheIconOnlyWhileInTheTray) {
     forget();
     controller.shellRestarted();
     EXPECT_EQ(view.timeline(), (Lines{trayCall("NIM_ADD", false), trayCall("NIM_MODIFY", false),
-                                      "view: tray retry timer on", "view: show window"}));
-    EXPECT_TRUE(view.shown()) << "not hidden without an icon";
+                                      "view: tray retry timer on", "view: state 1"}));
+    EXPECT_TRUE(view.shown()) << "not hidden without an icon, and minimised: the focus stays with the user";
+
+    for (int retry = 0; retry < kTrayRetries; ++retry) {
+        controller.trayRetryTick();
+    }
+    desktop.setShellRunning(true);
+    forget();
+    controller.shellRestarted();  // Explorer is back after the retries ran out
+    EXPECT_EQ(view.timeline(), (Lines{trayCall("NIM_ADD", true), "view: hide window"}));
 }
 
 }  // namespace
