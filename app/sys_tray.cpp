@@ -39,4 +39,97 @@ bool restoresFromTray(std::int32_t mouseMessage) {
     return message == wm::kLeftButtonUp || message == wm::kLeftDoubleClick || message == wm::kRightButtonUp;
 }
 
+Tray::Tray(MainView& view, WindowServices& windows) : view_(view), windows_(windows) {}
+
+Tray::~Tray() {
+    if (inTray_) {
+        windows_.notifyIcon(nim::kDelete, TrayIconData);
+    }
+}
+
+void Tray::load() {
+    TrayIconData = fillTrayIconData(view_.windowHandle(), view_.iconHandle());
+}
+
+void Tray::remove() {
+    windows_.notifyIcon(nim::kDelete, TrayIconData);
+    inTray_ = false;
+}
+
+void Tray::resized() {
+    if (view_.windowState() != WindowState::Minimised) {
+        setRetries(0);  // brought back from the taskbar: no icon to offer any more
+    } else if (!inTray_ && !toTray()) {
+        setRetries(kTrayRetries);
+    }
+}
+
+bool Tray::toTray() {
+    // Only with its icon there does the window leave the taskbar: with the shell busy, restarting or gone, nothing
+    // would bring a hidden window back. An add fails also for an icon the shell kept; a change finds that one.
+    // The icon is the window's at its DPI now: the scale may have changed since start-up.
+    TrayIconData = fillTrayIconData(view_.windowHandle(), view_.iconHandle());
+    if (!windows_.notifyIcon(nim::kAdd, TrayIconData) && !windows_.notifyIcon(nim::kModify, TrayIconData)) {
+        return false;
+    }
+    setRetries(0);
+    view_.hideWindow();
+    inTray_ = true;
+    return true;
+}
+
+void Tray::retryTick() {
+    if (view_.windowState() != WindowState::Minimised || inTray_) {
+        setRetries(0);  // the user brought the window back meanwhile
+    } else if (!toTray()) {
+        setRetries(retriesLeft_ - 1);
+    }
+}
+
+void Tray::setRetries(int left) {
+    // Never a wait: the window keeps answering while the shell is offered the icon again from its timer.
+    if ((left > 0) != (retriesLeft_ > 0)) {
+        view_.setTrayRetryTimer(left > 0);
+    }
+    retriesLeft_ = left;
+}
+
+void Tray::iconReported(std::int32_t mouseMessage) {
+    // Only the icon's reports restore: the pointer over the shown window can be at x = 514 too.
+    if (inTray_ && restoresFromTray(mouseMessage)) {
+        bringBack();
+    }
+}
+
+void Tray::startedAgain() {
+    if (inTray_ || view_.windowState() == WindowState::Minimised) {
+        bringBack();
+    } else {
+        windows_.setForegroundWindow(view_.windowHandle());  // shown already: in front, as it is
+    }
+}
+
+void Tray::bringBack() {
+    setRetries(0);
+    view_.setWindowState(WindowState::Normal);
+    windows_.setForegroundWindow(view_.windowHandle());
+    view_.showWindow();
+    if (inTray_) {
+        windows_.notifyIcon(nim::kDelete, TrayIconData);
+        inTray_ = false;
+    }
+}
+
+void Tray::shellRestarted() {
+    // Also for a window left on the taskbar once the retries ran out: the shell is back to take the icon.
+    if (view_.windowState() == WindowState::Minimised) {
+        inTray_ = false;
+        if (!toTray()) {
+            setRetries(kTrayRetries);
+            // On the taskbar rather than hidden with no icon to click, and the focus stays where the user has it.
+            view_.setWindowState(WindowState::Minimised);
+        }
+    }
+}
+
 }  // namespace marquill
