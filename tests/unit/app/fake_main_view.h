@@ -13,7 +13,8 @@
 namespace marquill::test {
 
 // The main window as plain data, with a sim window per control so that the window services can reach them.
-// Every change the controller makes is logged, placed among the sim desktop's calls (see timeline()).
+// Every change the controller makes is logged, placed among the sim desktop's calls (see timeline()); the tray
+// retry timer is kept as the state it is in.
 //
 // Not simulated: painting, layout, fonts other than bold or not, focus, and the check box's own state (the
 // controller never reads it). A write that changes the title box's text raises the change event inside the write,
@@ -44,6 +45,15 @@ public:
     WindowState state() const { return state_; }
     bool shown() const { return shown_; }
     bool ended() const { return ended_; }
+    bool trayRetryTimerRunning() const { return trayRetryTimer_; }
+    // The tray retry timer's tick, as the real window raises it: only while the timer runs.
+    bool fireTrayRetryTimer() {
+        const bool running = trayRetryTimer_;
+        if (running) {
+            controller_->trayRetryTick();
+        }
+        return running;
+    }
 
     // The view's log and the desktop's calls in the order they happened.
     std::vector<std::string> timeline() const {
@@ -101,7 +111,7 @@ public:
         timerEnabled_ = enabled;
         record(enabled ? "timer on" : "timer off");
     }
-    void setTrayRetryTimer(bool enabled) override { record(enabled ? "tray retry timer on" : "tray retry timer off"); }
+    void setTrayRetryTimer(bool enabled) override { trayRetryTimer_ = enabled; }
     WindowState windowState() const override { return state_; }
     void setWindowState(WindowState state) override {
         state_ = state;
@@ -156,6 +166,7 @@ private:
     std::map<int, bool> bold_;
     std::wstring caption_;
     bool timerEnabled_ = false;
+    bool trayRetryTimer_ = false;
     WindowState state_ = WindowState::Normal;
     bool shown_ = false;
     bool ended_ = false;

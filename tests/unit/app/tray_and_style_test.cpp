@@ -111,22 +111,17 @@ TEST_F(TrayTest, WithoutAnIconTheWindowStaysOnTheTaskbar) {
     const Lines refused = {trayCall("NIM_ADD", false), trayCall("NIM_MODIFY", false)};
     desktop.setShellRunning(false);
     minimiseToTray();
-    Lines expected = refused;
-    expected.push_back("view: tray retry timer on");
-    EXPECT_EQ(view.timeline(), expected);
+    EXPECT_EQ(view.timeline(), refused);
     EXPECT_TRUE(view.shown());
     controller.mouseMoved(wm::kLeftButtonUp);
     EXPECT_EQ(view.state(), WindowState::Minimised) << "no icon: the pointer over the window restores nothing";
 
     for (int retry = 1; retry <= kTrayRetries; ++retry) {
         forget();
-        controller.trayRetryTick();
-        expected = refused;
-        if (retry == kTrayRetries) {
-            expected.push_back("view: tray retry timer off");
-        }
-        EXPECT_EQ(view.timeline(), expected) << "retry " << retry;
+        ASSERT_TRUE(view.fireTrayRetryTimer()) << "retry " << retry;
+        EXPECT_EQ(view.timeline(), refused) << "retry " << retry;
     }
+    EXPECT_FALSE(view.trayRetryTimerRunning());
     EXPECT_TRUE(view.shown());
 
     desktop.setShellRunning(true);
@@ -150,19 +145,13 @@ TEST_F(TrayTest, ARetryEndsInTheTrayOrWithTheWindowBack) {
         rig.desktop.setShellRunning(true);
         if (restoredMeanwhile) {
             rig.view.setWindowState(WindowState::Normal);
-        }
-        rig.desktop.clearCalls();
-        rig.view.clearLog();
-        if (restoredMeanwhile) {
             rig.controller.resized();  // the restore's own
         } else {
-            rig.controller.trayRetryTick();
+            ASSERT_TRUE(rig.view.fireTrayRetryTimer());
         }
-        const std::string added = "Shell_NotifyIconA(NIM_ADD, " + std::to_string(rig.view.windowHandle()) + ", 1) = 1";
-        const Lines expected = restoredMeanwhile ? Lines{"view: tray retry timer off"}
-                                                 : Lines{added, "view: tray retry timer off", "view: hide window"};
-        EXPECT_EQ(rig.view.timeline(), expected) << restoredMeanwhile;
-        EXPECT_EQ(rig.desktop.trayIconShown(rig.view.windowHandle(), 1), !restoredMeanwhile);
+        EXPECT_FALSE(rig.view.trayRetryTimerRunning()) << restoredMeanwhile;
+        EXPECT_EQ(rig.view.shown(), restoredMeanwhile) << restoredMeanwhile;
+        EXPECT_EQ(rig.desktop.trayIconShown(rig.view.windowHandle(), 1), !restoredMeanwhile) << restoredMeanwhile;
     }
 }
 
@@ -196,7 +185,8 @@ TEST_F(TrayTest, AStartWhileRunningBringsTheWindowBack) {
     minimiseToTray();  // no icon: minimised on the taskbar
     forget();
     controller.startedAgain();
-    EXPECT_EQ(view.timeline(), (Lines{"view: tray retry timer off", "view: state 0", foreground, "view: show window"}));
+    EXPECT_EQ(view.timeline(), (Lines{"view: state 0", foreground, "view: show window"}));
+    EXPECT_FALSE(view.trayRetryTimerRunning());
 
     forget();
     controller.startedAgain();
@@ -287,12 +277,10 @@ TEST_F(TrayTest, ShellRestartReAddsTheIconOnlyWhileInTheTray) {
     desktop.setShellRunning(false);  // it announced itself, yet does not take the icon
     forget();
     controller.shellRestarted();
-    EXPECT_EQ(view.timeline(), (Lines{trayCall("NIM_ADD", false), trayCall("NIM_MODIFY", false),
-                                      "view: tray retry timer on", "view: state 1"}));
+    EXPECT_EQ(view.timeline(), (Lines{trayCall("NIM_ADD", false), trayCall("NIM_MODIFY", false), "view: state 1"}));
     EXPECT_TRUE(view.shown()) << "not hidden without an icon, and minimised: the focus stays with the user";
 
-    for (int retry = 0; retry < kTrayRetries; ++retry) {
-        controller.trayRetryTick();
+    while (view.fireTrayRetryTimer()) {
     }
     desktop.setShellRunning(true);
     forget();
