@@ -44,7 +44,8 @@ ControlClass classOf(ControlKind kind) {
             // The title box holds what the program read; a key typed there by any route would be announced.
             return {L"EDIT", ES_AUTOHSCROLL | ES_READONLY, WS_EX_CLIENTEDGE};
         case ControlKind::MultiLineTextBox:
-            return {L"EDIT", ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+            // With the thin edge the load step's flat styling gives them: it then finds no frame to draw again.
+            return {L"EDIT", ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP, WS_EX_STATICEDGE};
         case ControlKind::Timer:
             break;
     }

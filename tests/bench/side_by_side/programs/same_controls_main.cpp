@@ -35,7 +35,7 @@ constexpr KindClass kKindClasses[] = {
     {ControlKind::Picture,          "STATIC", SS_ICON | SS_CENTERIMAGE,       0},
     {ControlKind::TextBox,          "EDIT",   ES_AUTOHSCROLL | WS_TABSTOP,    WS_EX_CLIENTEDGE},
     {ControlKind::MultiLineTextBox, "EDIT",   ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP,
-                                              WS_EX_CLIENTEDGE},
+                                              WS_EX_STATICEDGE},
 };
 // clang-format on
 
