@@ -5,7 +5,8 @@
 #include <string>
 
 #include "app/main_window_description.h"
-#include "app/win32/later_user32.h"
+#include "app/win32/newer_windows.h"
+#include "app/win32/window_dpi.h"
 
 namespace marquill::win32 {
 namespace {
@@ -56,10 +57,6 @@ GdiObject<HFONT> createFont(int dpi, bool bold) {
     return GdiObject<HFONT>(CreateFontA(mainwindow::fontHeightPixels(dpi), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE,
                                         FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                         DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, mainwindow::kFontFace));
-}
-
-COLORREF colourOf(const mainwindow::Colour& colour) {
-    return RGB(colour.red, colour.green, colour.blue);
 }
 
 void createControl(HWND window,
@@ -118,11 +115,6 @@ ControlResources loadControlResources(HINSTANCE instance, int dpi) {
     resources.smallIcon = titleBarIcon(instance, SM_CXSMICON, dpi);
     resources.regularFont = createFont(dpi, false);
     resources.boldFont = createFont(dpi, true);
-    for (const ControlDescription& control : mainwindow::kControls) {
-        if (control.background) {
-            resources.backgrounds[control.id].reset(CreateSolidBrush(colourOf(*control.background)));
-        }
-    }
     return resources;
 }
 
@@ -145,16 +137,6 @@ void layOutControls(HWND window, const ControlResources& old, const ControlResou
         }
     }
     setWindowIcons(window, next);
-}
-
-HBRUSH paintBackground(const ControlResources& resources, HWND control, HDC dc) {
-    const ControlDescription* description = mainwindow::findControl(GetDlgCtrlID(control));
-    const auto brush = description ? resources.backgrounds.find(description->id) : resources.backgrounds.end();
-    if (brush == resources.backgrounds.end()) {
-        return nullptr;
-    }
-    SetBkColor(dc, colourOf(*description->background));
-    return brush->second.get();
 }
 
 }  // namespace marquill::win32

@@ -13,11 +13,4 @@ Function laterUser32Function(const char* name) {
     return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
 }
 
-// GetSystemMetricsForDpi (Windows 10 1607 on), or the metric at the system DPI without it.
-int systemMetricForDpi(int index, int dpi);
-
-// The window rectangle around a client area of `width` by `height` at `dpi`, placed at 0, 0
-// (AdjustWindowRectExForDpi, or AdjustWindowRectEx at the system DPI without it).
-RECT frameAround(int width, int height, DWORD style, DWORD exStyle, int dpi);
-
 }  // namespace marquill::win32

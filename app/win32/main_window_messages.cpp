@@ -1,21 +1,19 @@
 #include <windowsx.h>
 
 #include <cstdint>
+#include <optional>
 
 #include "app/chat_clients.h"
 #include "app/main_window_description.h"
 #include "app/win32/session_copy.h"
 #include "app/win32/win32_main_view.h"
 
-// The main window's message dispatch: each message to the controller's handler for it.
+// The main window's message dispatch: each message to the controller's handler for it, or to the home of the
+// window's DPI, of its colours or of the keyboard focus.
 namespace marquill::win32 {
 namespace {
 
 namespace id = mainwindow::id;
-
-// Windows 10 and later; the headers are set for older systems.
-constexpr UINT kDpiChanged = 0x02E0;        // WM_DPICHANGED
-constexpr UINT kGetDpiScaledSize = 0x02E4;  // WM_GETDPISCALEDSIZE
 
 }  // namespace
 
@@ -69,32 +67,17 @@ LRESULT Win32MainView::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
     }
-    return drawAndFocus(message, wParam, lParam);
+    if (const std::optional<LRESULT> answer = dpi_.handle(window_, message, wParam, lParam)) {
+        return *answer;
+    }
+    if (const std::optional<LRESULT> answer = appearance_.handle(window_, message, wParam, lParam)) {
+        return *answer;
+    }
+    return focus(message, wParam, lParam);
 }
 
-LRESULT Win32MainView::drawAndFocus(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Win32MainView::focus(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORSTATIC:
-            if (HBRUSH brush = highContrast_ ? nullptr
-                                             : paintBackground(resources_, reinterpret_cast<HWND>(lParam),
-                                                               reinterpret_cast<HDC>(wParam))) {
-                return reinterpret_cast<LRESULT>(brush);
-            }
-            break;  // the system's colours of the control's kind
-        case WM_SETTINGCHANGE:
-        case WM_SYSCOLORCHANGE:
-            readColourSetting();
-            break;
-        case kDpiChanged:
-            dpiChanged(display_.windowDpi(window_, HIWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));
-            return 0;
-        case kGetDpiScaledSize: {
-            // The frame scales apart from the client area, so only the window knows its size at another DPI.
-            const RECT frame = frameAt(static_cast<int>(wParam));
-            *reinterpret_cast<SIZE*>(lParam) = {frame.right - frame.left, frame.bottom - frame.top};
-            return TRUE;
-        }
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) {
                 keyboard_.deactivated(window_);

@@ -6,6 +6,7 @@
 #include "app/main_window_description.h"
 #include "app/sys_tray.h"
 #include "app/win32/later_user32.h"
+#include "app/win32/newer_windows.h"
 #include "app/win32/session_copy.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/window_procedure.h"
@@ -24,18 +25,13 @@ std::wstring wideClassName() {
     return std::wstring(name.begin(), name.end());
 }
 
-int systemDpi() {
-    const ScreenDc screen;
-    return screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
-}
-
 }  // namespace
 
 Win32MainView::Win32MainView(HINSTANCE instance, const AnsiCodec& codec, const DisplaySettings& display)
     : instance_(instance),
       codec_(codec),
-      display_(display),
-      resources_(loadControlResources(instance, systemDpi())),
+      dpi_(instance, kWindowStyle, kWindowExStyle, display),
+      appearance_(display),
       taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")),
       bringBack_(bringBackMessage()) {}
 
@@ -70,8 +66,8 @@ bool Win32MainView::create(const MainServices& services) {
     if (!registerClass()) {
         return false;
     }
-    const int dpi = resources_.dpi;
-    const RECT frame = frameAt(dpi);
+    const int dpi = dpi_.resources().dpi;
+    const RECT frame = dpi_.frameAt(dpi);
     const int left = mainwindow::twipsToPixels(mainwindow::kClientLeftTwips, dpi) + frame.left;
     const int top = mainwindow::twipsToPixels(mainwindow::kClientTopTwips, dpi) + frame.top;
     window_ = CreateWindowExW(kWindowExStyle, wideClassName().c_str(), L"", kWindowStyle, left, top,
@@ -80,68 +76,21 @@ bool Win32MainView::create(const MainServices& services) {
         return false;
     }
     allowMessagesFromLowerIntegrity();
-    createControls(window_, instance_, resources_, codec_);
-    readColourSetting();
-    // Per monitor, the window can open on a monitor whose DPI is not the system's, or one changed since logon.
-    if (const int shownAt = display_.windowDpi(window_, dpi); shownAt != dpi) {
-        const RECT shownFrame = frameAt(shownAt);
-        SetWindowPos(window_, nullptr, 0, 0, shownFrame.right - shownFrame.left, shownFrame.bottom - shownFrame.top,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        useDpi(shownAt);
-    }
+    createControls(window_, instance_, dpi_.resources(), codec_);
+    appearance_.readSetting(window_);
+    dpi_.settle(window_);
     controller_ = std::make_unique<MainController>(*this, services);
     controller_->load();
     return true;
-}
-
-RECT Win32MainView::frameAt(int dpi) const {
-    return frameAround(mainwindow::twipsToPixels(mainwindow::kClientWidthTwips, dpi),
-                       mainwindow::twipsToPixels(mainwindow::kClientHeightTwips, dpi), kWindowStyle, kWindowExStyle,
-                       dpi);
-}
-
-void Win32MainView::useDpi(int dpi) {
-    ControlResources next = loadControlResources(instance_, dpi);
-    layOutControls(window_, resources_, next);
-    resources_ = std::move(next);
-}
-
-void Win32MainView::dpiChanged(int dpi, const RECT& suggested) {
-    if (IsIconic(window_)) {
-        // Usually hidden in the tray: nothing moves now, and it comes back where it was, at the new DPI's size.
-        WINDOWPLACEMENT placement = {};
-        placement.length = sizeof placement;
-        GetWindowPlacement(window_, &placement);
-        const RECT frame = frameAt(dpi);
-        RECT& normal = placement.rcNormalPosition;
-        normal.right = normal.left + frame.right - frame.left;
-        normal.bottom = normal.top + frame.bottom - frame.top;
-        placement.showCmd = IsWindowVisible(window_) ? SW_SHOWMINNOACTIVE : SW_HIDE;
-        SetWindowPlacement(window_, &placement);
-    } else {
-        // The rectangle this window asked for at the new DPI (WM_GETDPISCALEDSIZE).
-        SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    useDpi(dpi);
-}
-
-void Win32MainView::readColourSetting() {
-    const bool highContrast = display_.highContrast();
-    if (highContrast != highContrast_) {
-        highContrast_ = highContrast;
-        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    }
 }
 
 // Run as administrator, the window hears nothing from the shell or a new start of a lower integrity level, and its
 // tray icon would be gone for good after Explorer restarts. The call exists from Windows 7 on, so it is looked up.
 void Win32MainView::allowMessagesFromLowerIntegrity() const {
     using Filter = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
-    constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW
     if (const auto filter = laterUser32Function<Filter>("ChangeWindowMessageFilterEx")) {
         for (const UINT message : {taskbarCreated_, bringBack_}) {
-            filter(window_, message, kAllow, nullptr);
+            filter(window_, message, kMessageFilterAllow, nullptr);
         }
     }
 }
@@ -165,7 +114,7 @@ void Win32MainView::setVisible(int control, bool visible) {
 }
 
 void Win32MainView::setBold(int control, bool bold) {
-    SendMessageW(item(control), WM_SETFONT, reinterpret_cast<WPARAM>(resources_.font(bold)), TRUE);
+    SendMessageW(item(control), WM_SETFONT, reinterpret_cast<WPARAM>(dpi_.resources().font(bold)), TRUE);
 }
 
 WindowHandle Win32MainView::controlHandle(int control) const {
@@ -237,8 +186,8 @@ WindowHandle Win32MainView::windowHandle() const {
 }
 
 std::uint32_t Win32MainView::iconHandle() const {
-    const HICON icon = resources_.smallIcon ? resources_.smallIcon.get()
-                                            : reinterpret_cast<HICON>(GetClassLongPtrW(window_, GCLP_HICONSM));
+    const HICON small = dpi_.resources().smallIcon.get();
+    const HICON icon = small ? small : reinterpret_cast<HICON>(GetClassLongPtrW(window_, GCLP_HICONSM));
     return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(icon));
 }
 

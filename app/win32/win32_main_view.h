@@ -7,9 +7,10 @@
 #include "app/main_controller.h"
 #include "app/main_view.h"
 #include "app/main_window_description.h"
-#include "app/win32/control_factory.h"
+#include "app/win32/appearance.h"
 #include "app/win32/display_settings.h"
 #include "app/win32/keyboard_navigation.h"
+#include "app/win32/window_dpi.h"
 #include "platform/ansi_codec.h"
 
 namespace marquill::win32 {
@@ -55,17 +56,9 @@ public:
 private:
     bool registerClass() const;
     void allowMessagesFromLowerIntegrity() const;
-    // The controller's events, then the controls' colours and the keyboard focus.
+    // The controller's events, then the window's DPI, its colours and the keyboard focus.
     LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT drawAndFocus(UINT message, WPARAM wParam, LPARAM lParam);
-    // The controls' places, fonts and icons made again for `dpi`, the old ones freed.
-    void useDpi(int dpi);
-    // The window's DPI changed (WM_DPICHANGED). Minimised, it is only given its size at `dpi` for its return.
-    void dpiChanged(int dpi, const RECT& suggested);
-    // The window's frame around its client area at `dpi`, the client area's corner at 0, 0.
-    RECT frameAt(int dpi) const;
-    // A high-contrast theme gives every control the system's colours; read again when a setting changes.
-    void readColourSetting();
+    LRESULT focus(UINT message, WPARAM wParam, LPARAM lParam);
     void command(int control, int notification);
     void optionClicked(int control);
     HWND item(int control) const { return GetDlgItem(window_, control); }
@@ -75,9 +68,8 @@ private:
 
     HINSTANCE instance_;
     const AnsiCodec& codec_;
-    const DisplaySettings& display_;
-    ControlResources resources_;
-    bool highContrast_ = false;
+    WindowDpi dpi_;
+    Appearance appearance_;
     KeyboardNavigation keyboard_;
     UINT taskbarCreated_ = 0;
     UINT bringBack_ = 0;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/main_window_description.h"
+#include "app/win32/newer_windows.h"
 #include "app/win32/session_copy.h"
 #include "peers/peer_tree.h"
 #include "peers/window_trees.h"
@@ -31,8 +32,6 @@ namespace {
 
 namespace layout = test::layout;
 namespace id = mainwindow::id;
-
-constexpr int kDpiChanged = 0x02E0;  // WM_DPICHANGED, Windows 10 on
 
 // The control a row of the expected layout names, by the window description's id.
 int idOf(const std::string& name) {
