@@ -50,6 +50,9 @@ public:
     void messageBox(const std::wstring& text, const std::wstring& caption) override;
     void endProgram() override;
 
+    // The tray's retry timer, beside the polling timer's id of the description.
+    static constexpr UINT_PTR kTrayRetryTimer = mainwindow::id::kTmrAmp + 1;
+
     // The window's messages (main_window_messages.cpp), through attachedWindowProc.
     LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -62,9 +65,6 @@ private:
     void command(int control, int notification);
     void optionClicked(int control);
     HWND item(int control) const { return GetDlgItem(window_, control); }
-
-    // Beside the polling timer's id of the description.
-    static constexpr UINT_PTR kTrayRetryTimer = mainwindow::id::kTmrAmp + 1;
 
     HINSTANCE instance_;
     const AnsiCodec& codec_;
