@@ -26,7 +26,7 @@ void Announcement::titleChanged() {
 }
 
 void Announcement::retryDrafts() {
-    if (!running_ && drafts_.due(clock_.secondsSinceMidnight())) {
+    if (!running_ && drafts_.due(clock_)) {
         oneAtATime(&Announcement::deliverDrafts);
     }
 }

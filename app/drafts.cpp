@@ -10,10 +10,13 @@ void Drafts::hold(int client, std::wstring title, std::wstring text, double now)
     lastAsked_ = now;
 }
 
-bool Drafts::due(double now) {
-    const bool any = std::any_of(waiting_.begin(), waiting_.end(), [](const auto& slot) { return slot.has_value(); });
+bool Drafts::due(const Clock& clock) {
+    if (std::none_of(waiting_.begin(), waiting_.end(), [](const auto& slot) { return slot.has_value(); })) {
+        return false;
+    }
+    const double now = clock.secondsSinceMidnight();
     const double since = now - lastAsked_;
-    if (!any || (since >= 0 && since < kRetrySeconds)) {
+    if (since >= 0 && since < kRetrySeconds) {
         return false;
     }
     lastAsked_ = now;

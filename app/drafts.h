@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/chat_clients.h"
+#include "platform/clock.h"
 
 namespace marquill {
 
@@ -17,8 +18,8 @@ public:
     // `client`'s input box held text when asked at `now` (seconds since midnight): `text`, announcing `title`, waits.
     void hold(int client, std::wstring title, std::wstring text, double now);
     // Whether a message waits and the boxes were last asked kRetrySeconds ago or more (or the clock went back, as at
-    // midnight); then `now` is when they are asked again.
-    bool due(double now);
+    // midnight); then they are asked again now. The clock is read only while a message waits: this runs every tick.
+    bool due(const Clock& clock);
     // The message waiting for `client` while its song is `title`; none, and one of another song dropped, otherwise.
     const std::wstring* waitingFor(int client, const std::wstring& title);
     // `client`'s message went out, or cannot go: it waits no more.
